@@ -1,0 +1,27 @@
+#include "app/HeadlessStatus.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "app/OperatingMode.h"
+#include "app/System.h"
+
+namespace wl {
+
+std::string headlessStatusLine(const System& system) {
+    const auto seconds = system.scheduler.now() / 1000;
+    char time[32];
+    std::snprintf(time, sizeof time, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return std::string(time) + "  " + ModeText(system.FountainMode) + " MODE  late timer runs " +
+           std::to_string(system.scheduler.totalOverruns());
+}
+
+void startHeadlessStatus(System& system, std::ostream& out) {
+    const auto task = system.scheduler.addTask("headless status", 1000, [&system, &out] {
+        out << headlessStatusLine(system) << std::endl;
+    });
+    system.scheduler.start(task);
+}
+
+}  // namespace wl

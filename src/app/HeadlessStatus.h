@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace wl {
+
+class System;
+
+// One line telling how the fountain runs, for a show computer with no screen.
+std::string headlessStatusLine(const System& system);
+
+// Prints the status line once a second of show time on `out`.
+void startHeadlessStatus(System& system, std::ostream& out);
+
+}  // namespace wl

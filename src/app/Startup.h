@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/Windows.h"
+
+namespace wl {
+
+class System;
+
+// Makes the visible part of a window. The desktop builds widgets; a headless run builds none.
+class WindowFactory {
+  public:
+    virtual ~WindowFactory() = default;
+    virtual void create(const WindowSpec& spec) = 0;
+};
+
+// The program entry: for each window in creation order, its creation handler runs on the logic and
+// then the factory makes the window, which finds the tables already filled.
+void createWindows(System& system, WindowFactory& factory);
+
+// The logic side of one window's creation: its timers, start-up loads and choices.
+void createWindowLogic(System& system, WindowId id);
+
+// The main window's creation: program folder, "Projects/" folder, single-instance guard, table
+// resets, settings and show files, caption.
+void MainFormCreate(System& system);
+// Closing the main window: saves what the options ask for.
+void MainFormClose(System& system);
+// Destroying the main window: releases the single-instance guard.
+void MainFormDestroy(System& system);
+
+// Interval of the main window's status refresh.
+inline constexpr int kRefreshIntervalMs = 150;
+
+}  // namespace wl

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/MainWindowState.h"
+#include "output/ChannelSpace.h"
+#include "platform/InstanceGuard.h"
+#include "platform/Scheduler.h"
+#include "platform/WallClock.h"
+#include "storage/ErrorReporter.h"
+#include "storage/EventLog.h"
+#include "storage/SettingsRecord.h"
+
+namespace wl {
+
+class Operator;
+
+// What a System is built from: the program folder and the platform it runs on.
+struct SystemSetup {
+    std::string programDir;  // ends in "/"
+    Operator* op = nullptr;  // required
+    // The time of day; null means the real local time moving on with the scheduler's clock.
+    const WallClock* wallClock = nullptr;
+    std::string instanceName = InstanceGuard::kDefaultName;
+};
+
+// Every table of the program, gathered in one owner. Each test builds a fresh one; nothing of the
+// program's state lives anywhere else.
+//
+// Thread: owner thread. Allocates at construction only.
+class System {
+    std::unique_ptr<WallClock> ownClock_;  // before `clock`, which may refer to it
+
+  public:
+    explicit System(const SystemSetup& setup);
+    System(const System&) = delete;
+    System& operator=(const System&) = delete;
+
+    std::string ProgramDir;
+
+    Scheduler scheduler;
+    Operator& op;
+    const WallClock& clock;
+    EventLog log;
+    ErrorReporter errors;
+    InstanceGuard instanceGuard;
+
+    SettingsRecord settings;
+    ChannelSpace channels;
+
+    std::uint8_t FountainMode = 5;
+    bool ModeChanged = false;
+    bool ScheduleStopReq = false;
+
+    std::string LastFileTrack;
+    MainWindowState main;
+};
+
+}  // namespace wl

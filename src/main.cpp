@@ -1,0 +1,118 @@
+// Program entry: reads the command line, chooses the desktop or a headless run, creates the
+// windows in their order and runs the scheduler until the program is closed.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/HeadlessOperator.h"
+#include "app/HeadlessStatus.h"
+#include "app/Startup.h"
+#include "app/System.h"
+#include "app/ui/DesktopOperator.h"
+#include "app/ui/DesktopWindows.h"
+#include "platform/QtSchedulerDriver.h"
+#include "platform/ShutdownSignals.h"
+#include "storage/ProgramHome.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitAlreadyRunning = 3;
+
+// Windows need a display; a show computer without one runs headless.
+bool displayAvailable() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+// A factory for a run without windows: the creation handlers still run, no widget is made.
+class NoWindows final : public wl::WindowFactory {
+  public:
+    void create(const wl::WindowSpec&) override {}
+};
+
+int runShow(wl::System& system, const wl::CommandLine& options, bool headless) {
+    if (headless) wl::startHeadlessStatus(system, std::cout);
+    if (options.virtualClock) {
+        system.scheduler.advance(static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000);
+        return 0;
+    }
+    if (options.seconds) {
+        const auto end = system.scheduler.addTask(
+            "end of run", static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000,
+            [] { QCoreApplication::quit(); }, false);
+        system.scheduler.start(end);
+    }
+    wl::ShutdownSignals shutdown([] { QCoreApplication::quit(); });
+    wl::QtSchedulerDriver driver(system.scheduler);
+    driver.begin();
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto parsed = wl::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::cerr << "wavelumina: " << parsed.error << "\n\n" << wl::commandLineHelp();
+        return kExitUsage;
+    }
+    const wl::CommandLine& options = parsed.options;
+    if (options.help) {
+        std::cout << wl::commandLineHelp();
+        return 0;
+    }
+
+    bool headless = options.headless;
+    if (!headless && !displayAvailable()) {
+        std::cout << "wavelumina: no display available, running headless" << std::endl;
+        headless = true;
+    }
+
+    std::unique_ptr<QCoreApplication> application;
+    if (headless) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QApplication>(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    QCoreApplication::setApplicationName(wl::kApplicationTitle);
+
+    wl::HeadlessOperator headlessOperator(std::cerr);
+    wl::DesktopOperator desktopOperator;
+    wl::SystemSetup setup;
+    setup.programDir = wl::resolveProgramDir(wl::programHomeChoices(options.home));
+    setup.op = headless ? static_cast<wl::Operator*>(&headlessOperator) : &desktopOperator;
+    wl::System system(setup);
+
+    NoWindows noWindows;
+    std::unique_ptr<wl::DesktopWindows> desktop;
+    if (!headless) desktop = std::make_unique<wl::DesktopWindows>(system);
+    wl::WindowFactory& factory = headless ? static_cast<wl::WindowFactory&>(noWindows) : *desktop;
+    wl::createWindows(system, factory);
+
+    if (system.main.terminateRequested) {
+        std::cerr << "wavelumina: another copy is already running" << std::endl;
+        wl::MainFormDestroy(system);
+        return kExitAlreadyRunning;
+    }
+    if (desktop) {
+        desktopOperator.setParentWindow(desktop->window(wl::WindowId::Main));
+        desktop->present(wl::WindowId::Main);
+    }
+
+    const int status = runShow(system, options, headless);
+    wl::MainFormClose(system);
+    desktop.reset();
+    wl::MainFormDestroy(system);
+    return status;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <functional>
+#include <memory>
+
+namespace wl {
+
+// Turns SIGINT and SIGTERM into a call on the owner thread's event loop, so a service manager or
+// Ctrl+C closes the program the same way the main window's close does.
+//
+// Thread: construct and receive on the owner thread; the signal handler itself only writes one
+// byte to a pipe. One instance per process.
+class ShutdownSignals : public QObject {
+  public:
+    explicit ShutdownSignals(std::function<void()> onSignal, QObject* parent = nullptr);
+    ~ShutdownSignals() override;
+
+  private:
+    std::function<void()> onSignal_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+}  // namespace wl

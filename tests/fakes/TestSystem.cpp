@@ -1,0 +1,49 @@
+#include "fakes/TestSystem.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <random>
+
+namespace wl::test {
+
+namespace {
+
+std::string uniqueSuffix() {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned salt = std::random_device{}();
+    return std::to_string(getpid()) + "-" + std::to_string(salt) + "-" + std::to_string(counter++);
+}
+
+}  // namespace
+
+TempDir::TempDir() : path_(std::filesystem::temp_directory_path() / ("wl-test-" + uniqueSuffix())) {
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string uniqueGuardName() {
+    return "/wl-test-guard-" + uniqueSuffix();
+}
+
+TestSystem::TestSystem() {
+    clock.set(2026, 12, 9, 14, 5, 7);
+    SystemSetup setup;
+    setup.programDir = home.dir();
+    setup.op = &op;
+    setup.wallClock = &clock;
+    setup.instanceName = guardName;
+    system = std::make_unique<System>(setup);
+}
+
+TestSystem::~TestSystem() {
+    system.reset();
+    shm_unlink(guardName.c_str());
+}
+
+}  // namespace wl::test
