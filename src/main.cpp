@@ -113,6 +113,6 @@ int main(int argc, char** argv) {
     const int status = runShow(system, options, headless);
     wl::MainFormClose(system);
     desktop.reset();
-    wl::MainFormDestroy(system);
+    wl::destroyWindows(system);
     return status;
 }

@@ -104,6 +104,28 @@ void createWindowLogic(System& system, WindowId id) {
     }
 }
 
+void destroyWindowLogic(System& system, WindowId id) {
+    switch (id) {
+        case WindowId::Main:
+            MainFormDestroy(system);
+            break;
+        case WindowId::Sound:
+        case WindowId::Sequencer:
+        case WindowId::About:
+        case WindowId::Output:
+        case WindowId::Input:
+        case WindowId::Monitor:
+        case WindowId::SequenceViewer:
+            break;
+    }
+}
+
+void destroyWindows(System& system) {
+    for (auto spec = kWindowOrder.rbegin(); spec != kWindowOrder.rend(); ++spec) {
+        destroyWindowLogic(system, spec->id);
+    }
+}
+
 void createWindows(System& system, WindowFactory& factory) {
     for (const WindowSpec& spec : kWindowOrder) {
         createWindowLogic(system, spec.id);

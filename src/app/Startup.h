@@ -20,6 +20,10 @@ void createWindows(System& system, WindowFactory& factory);
 // The logic side of one window's creation: its timers, start-up loads and choices.
 void createWindowLogic(System& system, WindowId id);
 
+// The logic side of the windows' destruction, in the reverse order of creation.
+void destroyWindows(System& system);
+void destroyWindowLogic(System& system, WindowId id);
+
 // The main window's creation: program folder, "Projects/" folder, single-instance guard, table
 // resets, settings and show files, caption.
 void MainFormCreate(System& system);
