@@ -52,6 +52,7 @@ void takeInstanceGuard(System& system) {
 
 void resetTablesAndLoadShow(System& system) {
     ResetFrames(system.channels);
+    ResetSequencerStore(system.sequencer, /*programStart=*/true);
 }
 
 void refreshStatus(System& system) {

@@ -8,6 +8,7 @@
 #include "platform/InstanceGuard.h"
 #include "platform/Scheduler.h"
 #include "platform/WallClock.h"
+#include "sequencer/SequencerStore.h"
 #include "storage/ErrorReporter.h"
 #include "storage/EventLog.h"
 #include "storage/SettingsRecord.h"
@@ -48,6 +49,7 @@ class System {
 
     SettingsRecord settings;
     ChannelSpace channels;
+    SequencerStore sequencer;
 
     std::uint8_t FountainMode = 5;
     bool ModeChanged = false;
