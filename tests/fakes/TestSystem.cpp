@@ -31,7 +31,7 @@ std::string uniqueGuardName() {
     return "/wl-test-guard-" + uniqueSuffix();
 }
 
-TestSystem::TestSystem() {
+TestSystem::TestSystem(std::string guard) : guardName(std::move(guard)) {
     clock.set(2026, 12, 9, 14, 5, 7);
     SystemSetup setup;
     setup.programDir = home.dir();

@@ -33,13 +33,15 @@ std::string uniqueGuardName();
 // (9.12.2026 14:05:07) and a single-instance guard of its own, so tests never meet a running
 // program or each other.
 struct TestSystem {
-    TestSystem();
+    // `guard` names the single-instance guard; two systems given the same name meet like two
+    // copies of the program.
+    explicit TestSystem(std::string guard = uniqueGuardName());
     ~TestSystem();
     TestSystem(const TestSystem&) = delete;
     TestSystem& operator=(const TestSystem&) = delete;
 
     TempDir home;
-    std::string guardName = uniqueGuardName();
+    std::string guardName;
     FakeOperator op;
     FakeWallClock clock;
     std::unique_ptr<System> system;

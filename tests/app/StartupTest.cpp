@@ -1,0 +1,125 @@
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/System.h"
+#include "fakes/TestSystem.h"
+
+namespace wl {
+namespace {
+
+// Records which windows were made, and what the logic looked like when each was made.
+class RecordingFactory final : public WindowFactory {
+  public:
+    explicit RecordingFactory(const System& system) : system_(system) {}
+
+    void create(const WindowSpec& spec) override {
+        made.emplace_back(spec.className);
+        captionsSeen.push_back(system_.main.caption);
+    }
+
+    std::vector<std::string> made;
+    std::vector<std::string> captionsSeen;
+
+  private:
+    const System& system_;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(StartupTest, CreatesTheEightWindowsInOrderAfterTheMainWindowHasLoadedTheShow) {
+    test::TestSystem ts;
+    ts->LastFileTrack = "/shows/park.trk";
+    RecordingFactory factory(*ts);
+    createWindows(*ts, factory);
+    EXPECT_EQ(factory.made, (std::vector<std::string>{"TFormMaim", "TFormSound", "TFormSequenser",
+                                                      "TFormAbout", "TFormUSB_COM", "TFormInput",
+                                                      "TFormVisual", "TFormSeqWiev"}));
+    // The main window's creation handler ran before any window was built.
+    EXPECT_EQ(factory.captionsSeen.front(), "File track: /shows/park.trk");
+    EXPECT_EQ(ts->main.height, 98);
+    EXPECT_TRUE(ts->main.saveEnabled);
+    EXPECT_FALSE(ts->main.terminateRequested);
+    EXPECT_TRUE(ts.op.shown.empty());
+}
+
+TEST(StartupTest, MakesTheProjectsFolderAndLogsThatItWasMissing) {
+    test::TestSystem ts;
+    MainFormCreate(*ts);
+    EXPECT_TRUE(std::filesystem::is_directory(ts.home.path() / "Projects"));
+    EXPECT_EQ(readFile(ts.home.path() / "wavelumina.Log"),
+              "[Data: 9.12.2026  Time: 14:5:7]\n"
+              "Who: FormMaim Where: FormCreate= Info=not DirectoryExists " +
+                  ts.home.dir() + "Projects/\n");
+
+    test::TestSystem again;
+    std::filesystem::create_directory(again.home.path() / "Projects");
+    MainFormCreate(*again);
+    EXPECT_FALSE(std::filesystem::exists(again.home.path() / "wavelumina.Log"));
+}
+
+TEST(StartupTest, ProjectsFolderThatCannotBeMadeSkipsTheRestOfStartUp) {
+    test::TestSystem ts;
+    std::ofstream(ts.home.path() / "Projects") << "a file where the folder should be";
+    MainFormCreate(*ts);
+    EXPECT_EQ(ts->main.caption, "Файл: ");
+    EXPECT_FALSE(ts->main.saveEnabled);
+    ASSERT_EQ(ts.op.shown.size(), 1u);
+    EXPECT_NE(ts.op.shown[0].text.find("Projects/"), std::string::npos);
+    EXPECT_NE(readFile(ts.home.path() / "wavelumina.Log").find("Info=no Create Dir "),
+              std::string::npos);
+}
+
+TEST(StartupTest, SecondCopyIsAskedToEndAndLoadsNothingUntilTheFirstHasGone) {
+    test::TestSystem first;
+    MainFormCreate(*first);
+
+    test::TestSystem second(first.guardName);
+    second->channels.OutFrame[1] = 99;
+    MainFormCreate(*second);
+    EXPECT_TRUE(second->main.terminateRequested);
+    EXPECT_FALSE(second->main.saveEnabled);
+    EXPECT_EQ(second->channels.OutFrame[1], 99);  // no table reset for a copy that ends
+
+    destroyWindows(*first);
+    test::TestSystem third(first.guardName);
+    MainFormCreate(*third);
+    EXPECT_FALSE(third->main.terminateRequested);
+}
+
+TEST(StartupTest, StartUpResetsTheFrames) {
+    test::TestSystem ts;
+    ts->channels.SeqFrame[17] = 5;
+    ts->channels.LightFrame[17] = 0;
+    MainFormCreate(*ts);
+    EXPECT_EQ(ts->channels.SeqFrame[17], 0);
+    EXPECT_EQ(ts->channels.LightFrame[17], 255);
+}
+
+TEST(StartupTest, RefreshShowsTheModeInTheStatusBarEvery150Ms) {
+    test::TestSystem ts;
+    int repaints = 0;
+    ts->main.changed = [&] { ++repaints; };
+    MainFormCreate(*ts);
+    repaints = 0;
+    ts->scheduler.advance(149);
+    EXPECT_EQ(ts->main.statusPanels[4], "");
+    ts->scheduler.advance(1);
+    EXPECT_EQ(ts->main.statusPanels[4], "DANCE MODE");
+    ts->FountainMode = 11;
+    ts->scheduler.advance(150);
+    EXPECT_EQ(ts->main.statusPanels[4], "MACRO 05 MODE");
+    EXPECT_EQ(repaints, 2);
+}
+
+}  // namespace
+}  // namespace wl
