@@ -6,8 +6,6 @@ namespace wl {
 
 namespace {
 
-constexpr std::uint8_t kDefaultLightLength = 2;
-
 std::string readName(Name& name) {
     for (char& byte : name) {
         if (static_cast<unsigned char>(byte) <= ' ') byte = ' ';
@@ -31,16 +29,20 @@ void ResetSequencerStore(SequencerStore& store, bool programStart) {
     store.SeqJob.fill(kJobOff);
     for (Name& name : store.SeqNames) name.fill(0);
     store.SeqType.fill(kTypeInv);
+    resetLightInfluence(store);
+    if (programStart) {
+        store.LabelPending.fill(0);
+        store.LabelCount.fill(0);
+    }
+}
+
+void resetLightInfluence(SequencerStore& store) {
     store.InfLgtMode.fill(0);
     store.InfLgtLeng.fill(kDefaultLightLength);
     store.InfLgtAddr.fill(0);
     store.InfLgtSpare1.fill(0);
     store.InfLgtSpare2.fill(0);
     store.InfLgtSpare3.fill(0);
-    if (programStart) {
-        store.LabelPending.fill(0);
-        store.LabelCount.fill(0);
-    }
 }
 
 std::string SeqName(SequencerStore& store, int seq) {

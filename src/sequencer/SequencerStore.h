@@ -40,6 +40,7 @@ inline constexpr std::uint16_t kWordFirstBoundless = 9;  // words below this end
 inline constexpr std::uint16_t kWordFirstTime = 10;      // words from this on are scene times
 inline constexpr std::uint16_t kWordLastShownTime = 65016;
 inline constexpr std::uint16_t kResetSceneTime = 500;
+inline constexpr std::uint8_t kDefaultLightLength = 2;  // "Leng RGB Addr " 3
 
 constexpr bool isBoundaryWord(std::uint16_t word) {
     return word < kWordFirstBoundless;
@@ -120,6 +121,9 @@ struct SequencerStore {
 // influence settings, view positions and spares keep their values. At program start
 // (`programStart`) the Label counters are cleared too.
 void ResetSequencerStore(SequencerStore& store, bool programStart);
+
+// Light influence off for every sequence, with its default length, address 0 and spares 0.
+void resetLightInfluence(SequencerStore& store);
 
 // Sequence and channel names as 16 characters: every stored byte at or below 32 reads as a space
 // and is rewritten as one in the table. The index is limited to 255 and 4095.

@@ -1,0 +1,90 @@
+#include "sequencer/ControlWordTools.h"
+
+#include <algorithm>
+
+#include "platform/Operator.h"
+#include "sequencer/ControlWords.h"
+#include "sequencer/SequencerStore.h"
+#include "sequencer/SequencerWindowState.h"
+#include "sequencer/Tempo.h"
+
+namespace wl {
+
+namespace {
+
+constexpr std::uint16_t kClearedSceneTime = 1000;
+constexpr const char* kClearCommandsWarning =
+    "Нажатие кнопки измненит все значения\n\rуправляющих команд в текущем секвенсере!";
+
+PerScene<std::uint16_t>& editedWords(SequencerContext& ctx) {
+    return ctx.store.SceneCtrl[ctx.window.ScrollBarNombSeq];
+}
+
+// The group question, then the snapshot and "Rec" off; false when the operator said No.
+bool confirmWordRewrite(SequencerContext& ctx) {
+    if (!ctx.op.confirm(BoxKind::Warning, kConfirmGroupChange)) return false;
+    ctx.window.saveToUndo();
+    ctx.window.CheckBoxEnableTempo = false;
+    return true;
+}
+
+}  // namespace
+
+std::uint16_t commandWord(const SequencerContext& ctx, ControlCommand command) {
+    switch (command) {
+        case ControlCommand::StopSequense:
+            return kWordStop;
+        case ControlCommand::OffSequense:
+            return kWordStopOff;
+        case ControlCommand::NearLoop:
+            return kWordRetToCycle;
+        case ControlCommand::RepeatFromBegin:
+            return kWordRetToBegin;
+        case ControlCommand::DeleteCommand:
+            break;
+    }
+    return static_cast<std::uint16_t>(ctx.window.ScrollBarSeqSpeed);
+}
+
+void DeleteLinesOfTime(SequencerContext& ctx) {
+    if (!confirmWordRewrite(ctx)) return;
+    editedWords(ctx).fill(static_cast<std::uint16_t>(ctx.window.ScrollBarSeqSpeed));
+    SetFulltimersMode(ctx);
+}
+
+void DeleteLinesOfPatern(SequencerContext& ctx) {
+    if (!confirmWordRewrite(ctx)) return;
+    auto& words = editedWords(ctx);
+    for (int scene = 1; scene < kSceneCount; ++scene) {
+        if (!isTimeWord(words[scene])) words[scene] = words[scene - 1];
+    }
+    SetFulltimersMode(ctx);
+}
+
+void ClearAllControlCommands(SequencerContext& ctx) {
+    ctx.window.saveToUndo();
+    ctx.window.CheckBoxEnableTempo = false;
+    if (!ctx.op.confirm(BoxKind::Warning, kClearCommandsWarning)) return;
+    auto& words = editedWords(ctx);
+    std::fill(words.begin(), words.begin() + kLastPatternScene + 1, kClearedSceneTime);
+    refreshEditedSequence(ctx);
+}
+
+void popupCommand(SequencerContext& ctx, ControlCommand command) {
+    ctx.window.saveToUndo();
+    if (command != ControlCommand::StopSequense && command != ControlCommand::OffSequense) {
+        ctx.window.CheckBoxEnableTempo = false;
+    }
+    const int scene = std::clamp(ctx.window.PopupScene, 0, kSceneCount - 1);
+    editedWords(ctx)[scene] = commandWord(ctx, command);
+    refreshEditedSequence(ctx);
+}
+
+void SetModeAndTempo(SequencerContext& ctx, std::uint16_t word) {
+    const int scene = std::clamp(ctx.window.ScrollBarAreaScrScena, 0, kSceneCount - 1);
+    editedWords(ctx)[scene] = word;
+    ctx.window.LabelWievDmxTempo = RePaintTemp(word, ctx.window.decimalSeparator);
+    refreshEditedSequence(ctx);
+}
+
+}  // namespace wl
