@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "app/ColourScheme.h"
+
 namespace wl {
 
 // What the main window shows, produced by the logic; the window only displays it.
@@ -11,6 +13,7 @@ struct MainWindowState {
     std::string caption = "Файл: ";
     int height = 0;
     bool saveEnabled = false;
+    ColourScheme colours;
     // "Real: …", "Back: …", "Leng: …", "bits Song: …", "<mode> MODE", " <n> from <count>", …
     std::array<std::string, 8> statusPanels;
     // Set by start-up when another copy already runs: the program ends once start-up is done.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/ColourScheme.h"
 #include "app/OperatingMode.h"
 #include "app/System.h"
 #include "platform/Operator.h"
@@ -77,6 +78,7 @@ void MainFormCreate(System& system) {
     // A copy that is about to end loads nothing.
     if (system.main.terminateRequested) return;
     resetTablesAndLoadShow(system);
+    system.main.colours = colourSchemeFrom(system.settings);
     system.main.caption = "File track: " + system.LastFileTrack;
     system.main.height = 98;
     system.main.saveEnabled = true;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ColourScheme.h"
 #include "app/System.h"
 #include "fakes/TestSystem.h"
 
@@ -94,6 +95,13 @@ TEST(StartupTest, SecondCopyIsAskedToEndAndLoadsNothingUntilTheFirstHasGone) {
     test::TestSystem third(first.guardName);
     MainFormCreate(*third);
     EXPECT_FALSE(third->main.terminateRequested);
+}
+
+TEST(StartupTest, StartUpTakesTheColourSchemeFromTheSettingsItLoaded) {
+    test::TestSystem ts;
+    ts->settings.SettingsRec[77] = 3;
+    MainFormCreate(*ts);
+    EXPECT_EQ(ts->main.colours, colourSchemeFrom(ts->settings));
 }
 
 TEST(StartupTest, StartUpResetsTheFrames) {

@@ -142,11 +142,27 @@ void MainWindow::searchAllWindows() {
     }
 }
 
+void MainWindow::paintWith(const ColourScheme& colours) {
+    QPalette palette = QApplication::palette();
+    if (colours.window) {
+        const QColor c(colours.window->r, colours.window->g, colours.window->b);
+        palette.setColor(QPalette::Window, c);
+        palette.setColor(QPalette::Button, c);
+    }
+    if (colours.text) {
+        const QColor c(colours.text->r, colours.text->g, colours.text->b);
+        palette.setColor(QPalette::WindowText, c);
+        palette.setColor(QPalette::ButtonText, c);
+    }
+    setPalette(palette);
+}
+
 void MainWindow::showState() {
     const MainWindowState& state = system_.main;
     setWindowTitle(QString::fromStdString(state.caption));
     if (state.height > 0) resize(width(), state.height);
     saveButton_->setEnabled(state.saveEnabled);
+    paintWith(state.colours);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i]->setText(QString::fromStdString(state.statusPanels[i]));
     }

@@ -9,6 +9,7 @@ class QToolButton;
 
 namespace wl {
 
+struct ColourScheme;
 class DesktopWindows;
 class System;
 
@@ -31,6 +32,7 @@ class MainWindow : public QMainWindow {
     QToolButton* addButton(const char* name, const char* hint, const char* text);
     void addModeButtons();
     void searchAllWindows();
+    void paintWith(const ColourScheme& colours);
 
     System& system_;
     DesktopWindows& windows_;
