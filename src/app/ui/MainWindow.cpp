@@ -67,7 +67,7 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     saveButton_ = addButton("SpeedButtonSaveFile", "Save All Project", "Sav");
     connect(addButton("SpeedButtonAbout", "About", "?"), &QToolButton::clicked, this,
             [this] { windows_.present(WindowId::About); });
-    addButton("sSpeedButton3D", "Open Window of 3D fountain", "3D")->setVisible(false);
+    addButton("sSpeedButton3D", "Open Window of 3D fountain", "3D", false);
     connect(addButton("SpeedButtonWindowSound", "Wiev Sound form", "Snd"), &QToolButton::clicked,
             this, [this] { windows_.present(WindowId::Sound); });
     connect(addButton("SpeedButtonWindowSequenser", "Wiev Sequenser form", "Seq"),
@@ -99,6 +99,7 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
         statusBar()->addWidget(panels_[i]);
     }
 
+    setFixedWidth(toolBar_->sizeHint().width());
     system_.main.changed = [this] { showState(); };
     showState();
 }
@@ -107,13 +108,15 @@ MainWindow::~MainWindow() {
     system_.main.changed = nullptr;
 }
 
-QToolButton* MainWindow::addButton(const char* name, const char* hint, const char* text) {
+QToolButton* MainWindow::addButton(const char* name, const char* hint, const char* text,
+                                   bool shown) {
     auto* button = new QToolButton(toolBar_);
     button->setObjectName(name);
     button->setToolTip(QString::fromUtf8(hint));
     button->setText(QString::fromUtf8(text));
     button->setFixedSize(27, 22);
-    toolBar_->addWidget(button);
+    // A tool bar shows or hides its widgets through their actions.
+    toolBar_->addWidget(button)->setVisible(shown);
     return button;
 }
 
@@ -121,11 +124,10 @@ void MainWindow::addModeButtons() {
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
     for (const ModeButtonSpec& spec : kModeButtons) {
-        QToolButton* button = addButton(spec.name, spec.hint, spec.text);
+        QToolButton* button = addButton(spec.name, spec.hint, spec.text, !spec.hidden);
         button->setCheckable(true);
         button->setChecked(spec.button == ModeButton::Dance);
         group->addButton(button);
-        button->setVisible(!spec.hidden);
         connect(button, &QToolButton::clicked, this, [this, mode = spec.button] {
             pressModeButton(system_, mode);
             if (mode == ModeButton::Static || mode == ModeButton::Macro) {

@@ -29,7 +29,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QToolButton* addButton(const char* name, const char* hint, const char* text);
+    QToolButton* addButton(const char* name, const char* hint, const char* text, bool shown = true);
     void addModeButtons();
     void searchAllWindows();
     void paintWith(const ColourScheme& colours);
