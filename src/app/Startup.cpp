@@ -7,6 +7,7 @@
 #include "app/OperatingMode.h"
 #include "app/System.h"
 #include "platform/Operator.h"
+#include "sequencer/SequenceSelection.h"
 #include "storage/ProgramHome.h"
 
 namespace wl {
@@ -96,8 +97,10 @@ void createWindowLogic(System& system, WindowId id) {
         case WindowId::Main:
             MainFormCreate(system);
             break;
-        case WindowId::Sound:
         case WindowId::Sequencer:
+            SequencerFormCreate(system.sequencerContext, system.scheduler);
+            break;
+        case WindowId::Sound:
         case WindowId::About:
         case WindowId::Output:
         case WindowId::Input:

@@ -8,7 +8,10 @@
 #include "platform/InstanceGuard.h"
 #include "platform/Scheduler.h"
 #include "platform/WallClock.h"
+#include "sequencer/SequenceTimers.h"
+#include "sequencer/SequencerContext.h"
 #include "sequencer/SequencerStore.h"
+#include "sequencer/SequencerWindowState.h"
 #include "storage/ErrorReporter.h"
 #include "storage/EventLog.h"
 #include "storage/SettingsRecord.h"
@@ -50,6 +53,10 @@ class System {
     SettingsRecord settings;
     ChannelSpace channels;
     SequencerStore sequencer;
+    SequenceTimers sequencerTimers;
+    SequencerWindowState sequencerWindow;
+    SequencerContext sequencerContext{sequencer,       channels, settings, sequencerTimers,
+                                      sequencerWindow, clock,    op};
 
     std::uint8_t FountainMode = 5;
     bool ModeChanged = false;
