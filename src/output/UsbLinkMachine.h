@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+
+#include "output/D2XXUnit.h"
+#include "output/UsbLinkState.h"
+#include "output/UsbPacket.h"
+
+namespace wl {
+
+// What one output cycle hands the USB link: universes A to D and whether the "ON" box
+// (CheckBoxFTDI) lets them be sent.
+struct UsbFrame {
+    std::array<Universe, kUsbUniverseCount> universes{};
+    bool send = true;
+};
+
+// The USB link's steps: finding and opening the board, keeping it alive by polling before every
+// frame, and writing each frame as four packets.
+//
+// Closed → (open succeeds while polling) → open and good → (a write fails) → open, not good: no
+// packets until "INIT" or a failed poll → (the poll fails) → closed, opened again on the next
+// frame. While no board is present every frame counts the boards and tries to open the first.
+//
+// Thread: the USB link thread (or the owner thread in the synchronous mode). Never allocates
+// once the texts have their size.
+class UsbLinkMachine {
+  public:
+    explicit UsbLinkMachine(FtdiDriver& driver) : unit_(driver, state_) {}
+    UsbLinkMachine(const UsbLinkMachine&) = delete;
+    UsbLinkMachine& operator=(const UsbLinkMachine&) = delete;
+
+    // Start-up and the "INIT" button: forgets the board, counts the boards and opens the first.
+    void InitUsbDevise();
+    // Counts the boards and sets the caption from the count.
+    void GetListAllDevise();
+    // Before every frame: counts and opens the board when it is closed, asks it whether it is
+    // still there when it is open. Failures here are silent; they show in the state.
+    void ForTimerPolling();
+    // One output cycle: polling, then, while the link is good and sending is on, the packets of
+    // universes A, B, C and D.
+    void SendToUsb(const UsbFrame& frame);
+    // Writes one universe as a packet; a write the board takes advances UsbActivity.
+    void SendToFTDI(const Universe& levels, std::uint8_t code);
+    // Window destruction: the link is no longer good and the board is closed.
+    void CloseUsbDevise();
+
+    const UsbLinkState& state() const { return state_; }
+
+  private:
+    static constexpr std::uint32_t kTimeoutMs = 500;
+
+    // Closes the handle the link holds, so the board can be opened again.
+    void releaseHandle();
+
+    UsbLinkState state_;
+    D2XXUnit unit_;
+    UsbPacket packet_{};
+};
+
+}  // namespace wl
