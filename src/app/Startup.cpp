@@ -9,6 +9,10 @@
 #include "platform/Operator.h"
 #include "sequencer/SequenceSelection.h"
 #include "storage/ProgramHome.h"
+#include "storage/files/SeqFile.h"
+#include "storage/files/SettingsFile.h"
+#include "storage/files/StoreReset.h"
+#include "storage/files/TrackFile.h"
 
 namespace wl {
 
@@ -53,8 +57,14 @@ void takeInstanceGuard(System& system) {
 }
 
 void resetTablesAndLoadShow(System& system) {
+    ShowTables tables = system.showTables();
+    ShowFileSession session = system.fileSession();
+    ResetStore(tables, /*programStart=*/true);
+    ResetTracks(system.tracks, TrackHeaderText(system.ProgramDir, system.LastFileSeq));
     ResetFrames(system.channels);
-    ResetSequencerStore(system.sequencer, /*programStart=*/true);
+    LoadIniSettings(session);
+    OpenSeqFile(session, tables);
+    OpenTrackFile(session, tables);
 }
 
 void refreshStatus(System& system) {
@@ -86,7 +96,14 @@ void MainFormCreate(System& system) {
     system.main.notify();
 }
 
-void MainFormClose(System&) {}
+void MainFormClose(System& system) {
+    ShowFileSession session = system.fileSession();
+    if (system.SaveTrackAfterRecording) {
+        ShowTables tables = system.showTables();
+        SaveTrackFileName(session, tables);
+    }
+    SaveIniSettings(session);
+}
 
 void MainFormDestroy(System& system) {
     system.instanceGuard.release();

@@ -11,10 +11,16 @@
 #include "sequencer/SequenceTimers.h"
 #include "sequencer/SequencerContext.h"
 #include "sequencer/SequencerStore.h"
+#include "show/KeyKits.h"
+#include "show/ScheduleTables.h"
+#include "show/TrackClips.h"
+#include "show/TrackStore.h"
 #include "sequencer/SequencerWindowState.h"
 #include "storage/ErrorReporter.h"
 #include "storage/EventLog.h"
 #include "storage/SettingsRecord.h"
+#include "storage/files/ShowFileSession.h"
+#include "storage/files/ShowTables.h"
 
 namespace wl {
 
@@ -62,7 +68,30 @@ class System {
     bool ModeChanged = false;
     bool ScheduleStopReq = false;
 
+    TrackStore tracks;
+    KeyKits kits;
+    ScheduleTables schedule;
+    TrackClips trackClips;
+    FileOnlyTables fileOnly;  // reserved block and the staging tables of older layouts
+
+    // The current files and the settings file's start count and version text.
+    std::string LastFileSeq;
     std::string LastFileTrack;
+    std::string LastFileShow;
+    std::string LastFileSkin;
+    std::string FileVersion;
+    std::int32_t CountOpen = 0;
+    bool SaveTrackAfterRecording = false;  // the Sound window's "Save Track after Recording"
+
+    // The tables and the program state the settings and show files work on.
+    ShowTables showTables() {
+        return {sequencer, channels, settings, tracks, kits, schedule, trackClips, fileOnly, {}};
+    }
+    ShowFileSession fileSession() {
+        return {ProgramDir,   LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin,
+                FileVersion,  CountOpen,   log,           errors,       op,
+                clock};
+    }
     MainWindowState main;
 };
 

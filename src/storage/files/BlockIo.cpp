@@ -1,0 +1,110 @@
+#include "storage/files/BlockIo.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <bit>
+#include <cstring>
+#include <stdexcept>
+
+namespace wl {
+
+static_assert(std::endian::native == std::endian::little,
+              "show files hold little-endian integers and move tables as they lie in memory");
+
+namespace {
+
+// Table spans are checked once per block: a block larger than its table is a layout fault. An
+// empty span is a table this program does not hold (null: the block is skipped or written as
+// zeros).
+std::span<std::byte> destinationOf(const Block& block, ShowTables& tables) {
+    if (!block.table) return {};
+    std::span<std::byte> table = block.table(tables);
+    if (table.empty()) return {};
+    if (table.size() < block.bytes) {
+        throw std::logic_error(std::string("block ") + block.name + " is larger than its table");
+    }
+    return table.first(block.bytes);
+}
+
+bool readWhole(QIODevice& file, std::byte* into, std::size_t bytes) {
+    while (bytes > 0) {
+        const qint64 got = file.read(reinterpret_cast<char*>(into), static_cast<qint64>(bytes));
+        if (got <= 0) return false;
+        into += got;
+        bytes -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+bool writeWhole(QIODevice& file, const std::byte* from, std::size_t bytes) {
+    return file.write(reinterpret_cast<const char*>(from), static_cast<qint64>(bytes)) ==
+           static_cast<qint64>(bytes);
+}
+
+std::string blockFailure(const Block& block, const QIODevice& file) {
+    return std::string("block ") + block.name + ": " +
+           (file.errorString().isEmpty() || file.atEnd() ? std::string("the file ends too early")
+                                                         : file.errorString().toStdString());
+}
+
+}  // namespace
+
+std::int64_t layoutBytes(const Layout& layout) {
+    std::int64_t total = 0;
+    for (const Block& block : layout) total += static_cast<std::int64_t>(block.bytes);
+    return total;
+}
+
+std::int64_t blockOffset(const Layout& layout, const char* name) {
+    std::int64_t offset = 0;
+    for (const Block& block : layout) {
+        if (std::strcmp(block.name, name) == 0) return offset;
+        offset += static_cast<std::int64_t>(block.bytes);
+    }
+    return -1;
+}
+
+std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables) {
+    for (const Block& block : layout) {
+        const std::span<std::byte> destination = destinationOf(block, tables);
+        std::vector<std::byte> skipped(destination.empty() ? block.bytes : 0);
+        if (!readWhole(file, destination.empty() ? skipped.data() : destination.data(),
+                       block.bytes)) {
+            return blockFailure(block, file);
+        }
+    }
+    return {};
+}
+
+std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+    for (const Block& block : layout) {
+        const std::span<std::byte> source = destinationOf(block, tables);
+        const bool written =
+            source.empty()
+                ? writeWhole(file, std::vector<std::byte>(block.bytes).data(), block.bytes)
+                : writeWhole(file, source.data(), block.bytes);
+        if (!written) {
+            file.cancelWriting();
+            return std::string("block ") + block.name + ": " + file.errorString().toStdString();
+        }
+    }
+    if (!file.commit()) return file.errorString().toStdString();
+    return {};
+}
+
+std::string readLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
+    return readBlocks(file, layout, tables);
+}
+
+std::int64_t fileSize(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    return info.isFile() ? info.size() : -1;
+}
+
+}  // namespace wl

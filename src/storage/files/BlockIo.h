@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "storage/files/ShowTables.h"
+
+class QIODevice;
+
+namespace wl {
+
+// One block of a show file: `bytes` bytes moved between the file and the start of a table. A
+// block without a table is read and thrown away (older layouts) and written as zeros.
+struct Block {
+    const char* name;
+    std::size_t bytes;
+    std::function<std::span<std::byte>(ShowTables&)> table;
+};
+
+// The blocks of one file layout, in file order. Reader and writer both walk this one list.
+using Layout = std::vector<Block>;
+
+std::int64_t layoutBytes(const Layout& layout);
+// Offset of the first block named `name`, or -1.
+std::int64_t blockOffset(const Layout& layout, const char* name);
+
+// Reads the layout's blocks from the device's current position, each straight into its table.
+// Stops at the first block that cannot be read whole; the blocks before it keep what they read.
+// Returns the reason of the failure, empty on success.
+//
+// Thread: owner thread. Never allocates apart from the failure text and skipped blocks.
+std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables);
+
+// Writes the layout's blocks to `path` atomically: the previous file stays whole until the new
+// one is complete. Returns the reason of the failure, empty on success.
+//
+// Thread: owner thread. Allocates (file handles, failure text).
+std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables);
+
+// Opens `path` and reads the layout from its start; for files whose size was already checked.
+std::string readLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables);
+
+// The size of the file at `path`, or -1 when there is none.
+std::int64_t fileSize(const std::string& path);
+
+}  // namespace wl

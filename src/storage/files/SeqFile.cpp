@@ -1,0 +1,140 @@
+#include "storage/files/SeqFile.h"
+
+#include "platform/Operator.h"
+#include "storage/ErrorReporter.h"
+#include "storage/EventLog.h"
+#include "storage/files/FileLayouts.h"
+#include "storage/files/OldConversions.h"
+#include "storage/files/StoreReset.h"
+
+namespace wl {
+
+namespace {
+
+constexpr const char* kWho = "ReadSave";
+constexpr const char* kFrameFilter = "*.sfr";
+constexpr int kLastOldLayoutVersion = 8;
+
+void convertOlder(ShowTables& tables, int version) {
+    if (version <= kLastOldLayoutVersion) {
+        convertOldSeq(tables);
+    } else {
+        clearUpperMacros(tables);
+    }
+}
+
+std::string olderLogText(int version) {
+    return (version <= kLastOldLayoutVersion ? "Read Old WL " : "Corrected F=") +
+           std::to_string(version);
+}
+
+void reportOutcome(ShowFileSession& session, const std::string& path, const ReadOutcome& outcome) {
+    switch (outcome.status) {
+        case ReadOutcome::Status::Loaded:
+            if (outcome.version != 0) {
+                session.log.WriteLog("ReadRetroSeq", "Version ", olderLogText(outcome.version));
+            }
+            return;
+        case ReadOutcome::Status::UnknownSize:
+            return;
+        case ReadOutcome::Status::UnreadableOlder:
+            session.log.WriteLog("ReadRetroSeq", "Version ",
+                                 "Unreadable old WL " + std::to_string(outcome.version));
+            session.op.tell(BoxKind::Error,
+                            "The sequencer file " + path + " (" + std::to_string(outcome.size) +
+                                " bytes) is an older version whose layout cannot be read; "
+                                "nothing was loaded.");
+            return;
+        case ReadOutcome::Status::Failed:
+            session.errors.ReportError(kWho, "OpenSeqFile",
+                                       "input/output error in " + path + ": " + outcome.failure);
+            return;
+    }
+}
+
+}  // namespace
+
+ReadOutcome ReadSeqData(const std::string& path, ShowTables& tables) {
+    ReadOutcome outcome = readBySize(path, seqLayout(), kSeqFileBytes, oldSeqLayout, tables);
+    if (outcome.status == ReadOutcome::Status::Loaded && outcome.version != 0) {
+        convertOlder(tables, outcome.version);
+    }
+    return outcome;
+}
+
+std::string WriteSeqData(const std::string& path, ShowTables& tables) {
+    return writeLayoutFile(path, seqLayout(), tables);
+}
+
+void OpenSeqFile(ShowFileSession& session, ShowTables& tables) {
+    ResetStore(tables, /*programStart=*/false);
+    if (!fileExists(session.LastFileSeq)) {
+        session.log.WriteLog(kWho, "OpenSeqFile", "File_no_found: " + session.LastFileSeq);
+        session.LastFileSeq = programFile(session.ProgramDir, ".seq");
+        session.log.WriteLog(kWho, "OpenSeqFile", "Default Seq Name: " + session.LastFileSeq);
+        SaveSeqFile(session, tables);
+        return;
+    }
+    reportOutcome(session, session.LastFileSeq, ReadSeqData(session.LastFileSeq, tables));
+}
+
+void SaveSeqFile(ShowFileSession& session, ShowTables& tables) {
+    session.LastFileSeq = session.ProgramDir + fileNamePart(session.LastFileSeq);
+    const std::string& path = session.LastFileSeq;
+    if (const std::string failure = WriteSeqData(path, tables); !failure.empty()) {
+        session.errors.ReportError(kWho, "SaveSeqFile",
+                                   "input/output error in " + path + ": " + failure);
+    }
+    if (!fileExists(path)) {
+        session.log.WriteLog(kWho, "SaveSeqFile", "not FileExists " + path);
+        session.op.tell(BoxKind::Error, "no Write Seq and FileExists! \n\r" + path);
+    }
+}
+
+void SaveSeqCopy(ShowFileSession& session, ShowTables& tables) {
+    const std::string kept = session.LastFileSeq;
+    session.LastFileSeq = session.ProgramDir + "WaveluminaSeq.tmp";
+    SaveSeqFile(session, tables);
+    session.LastFileSeq = kept;
+}
+
+std::string SeqFrameName(const std::string& lastFileSeq, int seq) {
+    const int shown = seq + 1;
+    return withExtension(lastFileSeq, "") + "-" + (shown < 10 ? "0" : "") + std::to_string(shown) +
+           ".sfr";
+}
+
+void SaveSeqFrame(ShowFileSession& session, ShowTables& tables, int seq) {
+    const auto chosen = session.op.chooseFileToSave(
+        "Сохранить файл одного секвенсера", kFrameFilter, SeqFrameName(session.LastFileSeq, seq));
+    if (!chosen || !fileExists(session.LastFileSeq)) return;
+    if (const std::string failure = writeLayoutFile(*chosen, seqFrameLayout(seq), tables);
+        !failure.empty()) {
+        session.errors.ReportError(kWho, "SaveSeqFrame",
+                                   "input/output error in " + *chosen + ": " + failure);
+    }
+}
+
+void OpenSeqFrame(ShowFileSession& session, ShowTables& tables, int seq,
+                  const std::function<void()>& storeUndo) {
+    const auto chosen =
+        session.op.chooseFileToOpen("Открыть файл одного секвенсера", kFrameFilter, "");
+    if (!chosen) return;
+    storeUndo();
+    if (!fileExists(session.LastFileSeq)) return;
+    const std::int64_t size = fileSize(*chosen);
+    if (size >= 0 && size < kSeqFrameBytes) {
+        session.op.tell(BoxKind::Error, "The sequence file " + *chosen + " holds " +
+                                            std::to_string(size) + " bytes, less than one " +
+                                            "sequence (" + std::to_string(kSeqFrameBytes) +
+                                            " bytes); nothing was loaded.");
+        return;
+    }
+    if (const std::string failure = readLayoutFile(*chosen, seqFrameLayout(seq), tables);
+        !failure.empty()) {
+        session.errors.ReportError(kWho, "OpenSeqFrame",
+                                   "input/output error in " + *chosen + ": " + failure);
+    }
+}
+
+}  // namespace wl

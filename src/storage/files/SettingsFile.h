@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/WallClock.h"
+
+namespace wl {
+
+struct ShowFileSession;
+
+// A sectioned key=value text file read whole, edited in memory and written back atomically.
+// Section and key names compare without regard to letter case; values are UTF-8 text, trimmed of
+// surrounding blanks when read.
+//
+// Thread: owner thread. Allocates.
+class IniFile {
+  public:
+    // Reads the file when it exists; a missing file reads as empty.
+    explicit IniFile(std::string path);
+
+    std::string value(std::string_view section, std::string_view key,
+                      std::string_view fallback) const;
+    void set(std::string_view section, std::string_view key, std::string_view value);
+    // Writes the text back; returns the reason of a failure, empty on success.
+    std::string save() const;
+
+  private:
+    std::string path_;
+    std::string text_;
+};
+
+// The settings file of the program folder.
+std::string settingsFilePath(const std::string& programDir);
+
+// "9.12.2026 г." and "14ч. 5 мин. 7 сек": the date and time texts of the settings file.
+std::string settingsDateText(const LocalTime& time);
+std::string settingsTimeText(const LocalTime& time);
+
+// The contract data of the output window's "Data Record" boxes, written only while that box is on.
+struct ContractData {
+    std::string Data, Customer, Object;
+};
+
+// Start-up: counts the start ("AreaCount"/"CountOpen", 1 when missing, written back plus one) and
+// reads the current files, the skin name and the version text, with their defaults.
+void LoadIniSettings(ShowFileSession& session);
+
+// Writes the save date, the program's identity texts, the contract data when given, the closing
+// time and the current files. A file that cannot be written is reported.
+void SaveIniSettings(ShowFileSession& session, const ContractData* contract = nullptr);
+
+}  // namespace wl

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "storage/files/ShowTables.h"
+
+namespace wl {
+
+// The store reset run before every sequencer load and at start-up: every table the sequencer
+// file holds takes its reset value (the settings record its start values, channel limits 0..255,
+// unassigned keys, the default schedule, no macros), the macro names are cleared too. Tables the
+// reset keeps (view positions, clock sources, influences, spares, anticipations of clip tracks
+// 33-64) are left alone; so are the track store and the effects, which have their own resets.
+//
+// Thread: owner thread. Allocates only through the scene store's reset.
+void ResetStore(ShowTables& tables, bool programStart);
+
+}  // namespace wl

@@ -1,0 +1,98 @@
+#include "storage/files/TrackFile.h"
+
+#include <QStringEncoder>
+
+#include "platform/Operator.h"
+#include "storage/ErrorReporter.h"
+#include "storage/EventLog.h"
+#include "storage/files/FileLayouts.h"
+#include "storage/files/OldConversions.h"
+#include "storage/files/SettingsFile.h"
+
+namespace wl {
+
+namespace {
+
+constexpr const char* kWho = "ReadSave";
+constexpr const char* kWhere = "OpenTrackFile";
+
+void reportOutcome(ShowFileSession& session, const std::string& path, const ReadOutcome& outcome) {
+    if (outcome.status == ReadOutcome::Status::Failed) {
+        session.errors.ReportError(kWho, kWhere,
+                                   "input/output error in " + path + ": " + outcome.failure);
+    } else if (outcome.status == ReadOutcome::Status::Loaded && outcome.version != 0) {
+        session.log.WriteLog("ReadRetroTrack", "Version ", std::to_string(outcome.version));
+    }
+}
+
+// Texts of the settings file are UTF-8; the header holds them in the Windows code page the other
+// names of the file use.
+std::string inFileCodePage(const std::string& text) {
+    QStringEncoder encoder("windows-1251");
+    if (!encoder.isValid()) return text;
+    const QByteArray bytes = encoder.encode(QString::fromStdString(text));
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string markedPath(const std::string& path) {
+    return ">" + path + "<";
+}
+
+}  // namespace
+
+std::string TrackHeaderText(const std::string& programDir, const std::string& lastFileSeq) {
+    const IniFile ini(settingsFilePath(programDir));
+    return inFileCodePage("Wavelumina      Version " +
+                          ini.value("About", "FileVersion", "No_File_Version") + " " +
+                          "it is Track File" + "SEQ=" + fileNamePart(lastFileSeq) +
+                          " / DATA=" + ini.value("Custom", "Data", "Data") +
+                          " / CUSTOMER=" + ini.value("Custom", "Customer", "Customer") +
+                          " / OBJECT=" + ini.value("Custom", "Object", "Object") + " / ");
+}
+
+ReadOutcome ReadTrackData(const std::string& path, ShowTables& tables) {
+    ReadOutcome outcome = readBySize(path, trackLayout(), kTrackFileBytes, oldTrackLayout, tables);
+    if (outcome.status == ReadOutcome::Status::Loaded && outcome.version != 0) {
+        convertOldTrack(tables);
+    }
+    return outcome;
+}
+
+std::string WriteTrackData(const std::string& path, ShowTables& tables) {
+    return writeLayoutFile(path, trackLayout(), tables);
+}
+
+void OpenTrackFile(ShowFileSession& session, ShowTables& tables) {
+    ResetTracks(tables.tracks, TrackHeaderText(session.ProgramDir, session.LastFileSeq));
+    session.LastFileTrack = withExtension(session.LastFileTrack, ".trk");
+    if (!fileExists(session.LastFileTrack)) {
+        session.log.WriteLog(kWho, kWhere, "File_no_found " + markedPath(session.LastFileTrack));
+        session.LastFileTrack = programFile(session.ProgramDir, ".trk");
+        session.log.WriteLog(kWho, kWhere,
+                             "Set Default Track Name: " + markedPath(session.LastFileTrack));
+    }
+    if (!fileExists(session.LastFileTrack)) {
+        session.log.WriteLog(kWho, kWhere, "File_no_found " + markedPath(session.LastFileTrack));
+        SaveTrackFileName(session, tables);
+        session.log.WriteLog(kWho, kWhere,
+                             "Saved Empty Track Name: " + markedPath(session.LastFileTrack));
+        return;
+    }
+    reportOutcome(session, session.LastFileTrack, ReadTrackData(session.LastFileTrack, tables));
+}
+
+void SaveTrackFileName(ShowFileSession& session, ShowTables& tables) {
+    session.LastFileTrack = session.ProgramDir + "Projects/" + fileNamePart(session.LastFileTrack);
+    const std::string& path = session.LastFileTrack;
+    SetTrackHeader(tables.tracks, TrackHeaderText(session.ProgramDir, session.LastFileSeq));
+    if (const std::string failure = WriteTrackData(path, tables); !failure.empty()) {
+        session.errors.ReportError(kWho, "SaveTrackFileName",
+                                   "input/output error in " + path + ": " + failure);
+    }
+    if (!fileExists(path)) {
+        session.log.WriteLog(kWho, "SaveTrackFileName", "not FileExists " + path);
+        session.op.tell(BoxKind::Error, "no Write Tracks and FileExists! \n\r" + path);
+    }
+}
+
+}  // namespace wl

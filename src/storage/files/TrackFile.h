@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "storage/files/ShowFileSession.h"
+#include "storage/files/ShowTables.h"
+#include "storage/files/SizedRead.h"
+
+namespace wl {
+
+// The track file (".trk"): a 256-byte text header and 24 blocks of tracks, effects and track
+// parameters, recognised by its size. Track files are always written into "Projects/".
+
+// The header text from the settings file's version and contract data and the current sequencer
+// file: "Wavelumina      Version <v> it is Track FileSEQ=<name> / DATA=... / ".
+std::string TrackHeaderText(const std::string& programDir, const std::string& lastFileSeq);
+
+// Reads a track file of any supported version into tables already reset, converting an older
+// layout. Says nothing: the outcome tells what happened.
+//
+// Thread: owner thread (all functions here). Allocates (file handles, texts).
+ReadOutcome ReadTrackData(const std::string& path, ShowTables& tables);
+
+// Writes the current layout atomically; returns the reason of a failure, empty on success.
+std::string WriteTrackData(const std::string& path, ShowTables& tables);
+
+// Resets the tracks and loads the file `LastFileTrack` names (its extension made ".trk"). A
+// missing file falls back to the program's default track file and, when that is missing too, an
+// empty track file is written into "Projects/".
+void OpenTrackFile(ShowFileSession& session, ShowTables& tables);
+
+// Writes the track file into "Projects/" under the file-name part of `LastFileTrack`, which then
+// names that file; the header is rebuilt first.
+void SaveTrackFileName(ShowFileSession& session, ShowTables& tables);
+
+}  // namespace wl
