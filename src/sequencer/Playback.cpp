@@ -200,6 +200,7 @@ void onSeqTimer(SequencerContext& ctx, int seq) {
 }
 
 void setSeqJob(SequencerContext& ctx, int seq, std::uint8_t job) {
+    job = std::min(job, kJobPlay);
     ctx.store.SeqJob[seq] = job;
     if (!isEdited(ctx, seq)) return;
     ctx.window.rgSeqJob = job;

@@ -35,8 +35,8 @@ void outputLinkedLevels(SequencerContext& ctx, int seq, int scene);
 // (slot 0, which no channel uses, when the address is 0).
 void publishInfluence(SequencerContext& ctx, int seq, int scene);
 
-// Sets the run mode of a sequence (used by the track playback and the mode selectors); the mode
-// selector follows when it is the edited sequence.
+// Sets the run mode of a sequence (used by the track playback and the mode selectors; anything
+// above PLAY is taken as PLAY); the mode selector follows when it is the edited sequence.
 void setSeqJob(SequencerContext& ctx, int seq, std::uint8_t job);
 
 // Sets the current scene (limited to 0..253); a sequence in PLAY goes on from there at its next
