@@ -2,6 +2,7 @@
 
 #include "SequencerFixture.h"
 #include "sequencer/LibraryPage.h"
+#include "sequencer/Playback.h"
 
 namespace wl::test {
 namespace {
@@ -84,6 +85,8 @@ TEST_F(SelectionTest, ModeCommands) {
     EXPECT_EQ(store.SeqJob[5], kJobStop);
     setAllSeqJobs(ctx, kJobOff);
     EXPECT_EQ(store.SeqJob[4], kJobOff);
+    setSeqJob(ctx, 4, 9);  // a damaged track record
+    EXPECT_EQ(store.SeqJob[4], kJobPlay);
 }
 
 TEST_F(SelectionTest, SourceSelectorShowsItsSliders) {

@@ -68,7 +68,7 @@ TEST_F(StoreTest, ResetHandsPagesBackInsteadOfWritingThem) {
         store->SceneStore.scene(seq, 0)[0] = 1;  // touches one page per sequence
     }
     ResetSequencerStore(*store, /*programStart=*/true);
-    SequencerStore second;
+    const auto second = std::make_unique<SequencerStore>();  // made, never written
     EXPECT_LT(residentKiB() - before, 64 * 1024);
     EXPECT_EQ(store->SceneStore.scene(128, 0)[0], 0);
 }
