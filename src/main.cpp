@@ -16,6 +16,9 @@
 #include "app/System.h"
 #include "app/ui/DesktopOperator.h"
 #include "app/ui/DesktopWindows.h"
+#include "platform/CaptureFtdiDriver.h"
+#include "platform/LibFtdiDriver.h"
+#include "platform/PosixSharedMemory.h"
 #include "platform/QtSchedulerDriver.h"
 #include "platform/ShutdownSignals.h"
 #include "storage/ProgramHome.h"
@@ -39,6 +42,25 @@ class NoWindows final : public wl::WindowFactory {
   public:
     void create(const wl::WindowSpec&) override {}
 };
+
+// The USB DMX board: the real one through libftdi, or with --dmx-capture a simulated board that
+// records every packet into the file. Null, with the reason in `failure`, when the capture file
+// cannot be written.
+std::unique_ptr<wl::FtdiDriver> chooseUsbDriver(const wl::CommandLine& options,
+                                                std::string& failure) {
+    if (options.dmxCapture) {
+        auto capture = std::make_unique<wl::CaptureFtdiDriver>(*options.dmxCapture);
+        failure = capture->failureReason();
+        if (!failure.empty()) return nullptr;
+        return capture;
+    }
+    auto board = std::make_unique<wl::LibFtdiDriver>();
+    if (!board->failureReason().empty()) {
+        std::cerr << "wavelumina: USB DMX board unavailable: " << board->failureReason()
+                  << std::endl;
+    }
+    return board;
+}
 
 int runShow(wl::System& system, const wl::CommandLine& options, bool headless) {
     if (headless) wl::startHeadlessStatus(system, std::cout);
@@ -87,11 +109,24 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName(wl::kApplicationTitle);
 
+    std::string usbFailure;
+    const std::unique_ptr<wl::FtdiDriver> usbDriver = chooseUsbDriver(options, usbFailure);
+    if (!usbDriver) {
+        std::cerr << "wavelumina: cannot write the DMX capture file " << usbFailure << std::endl;
+        return kExitUsage;
+    }
+    wl::PosixSharedMemory sharedMemory;
+
     wl::HeadlessOperator headlessOperator(std::cerr);
     wl::DesktopOperator desktopOperator;
     wl::SystemSetup setup;
     setup.programDir = wl::resolveProgramDir(wl::programHomeChoices(options.home));
     setup.op = headless ? static_cast<wl::Operator*>(&headlessOperator) : &desktopOperator;
+    setup.ftdiDriver = usbDriver.get();
+    setup.sharedMemory = &sharedMemory;
+    // The virtual clock runs show time faster than a link thread would follow.
+    setup.usbLinkMode =
+        options.virtualClock ? wl::UsbLinkMode::Synchronous : wl::UsbLinkMode::Threaded;
     wl::System system(setup);
 
     NoWindows noWindows;

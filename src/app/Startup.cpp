@@ -5,6 +5,7 @@
 
 #include "app/ColourScheme.h"
 #include "app/OperatingMode.h"
+#include "app/OutputLinks.h"
 #include "app/System.h"
 #include "platform/Operator.h"
 #include "sequencer/SequenceSelection.h"
@@ -114,12 +115,14 @@ void createWindowLogic(System& system, WindowId id) {
         case WindowId::Main:
             MainFormCreate(system);
             break;
+        case WindowId::Output:
+            OpenOutputLinks(system);
+            break;
         case WindowId::Sequencer:
             SequencerFormCreate(system.sequencerContext, system.scheduler);
             break;
         case WindowId::Sound:
         case WindowId::About:
-        case WindowId::Output:
         case WindowId::Input:
         case WindowId::Monitor:
         case WindowId::SequenceViewer:
@@ -132,10 +135,12 @@ void destroyWindowLogic(System& system, WindowId id) {
         case WindowId::Main:
             MainFormDestroy(system);
             break;
+        case WindowId::Output:
+            CloseOutputLinks(system);
+            break;
         case WindowId::Sound:
         case WindowId::Sequencer:
         case WindowId::About:
-        case WindowId::Output:
         case WindowId::Input:
         case WindowId::Monitor:
         case WindowId::SequenceViewer:

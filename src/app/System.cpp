@@ -21,6 +21,8 @@ System::System(const SystemSetup& setup)
       clock(chooseClock(setup, scheduler, ownClock_)),
       log(ProgramDir + "wavelumina.Log", clock),
       errors(log, op),
-      instanceGuard(setup.instanceName) {}
+      instanceGuard(setup.instanceName),
+      usbLink(*setup.ftdiDriver, setup.usbLinkMode),
+      viewerLink(*setup.sharedMemory, setup.viewerBlockPrefix) {}
 
 }  // namespace wl

@@ -5,6 +5,8 @@
 
 #include "app/MainWindowState.h"
 #include "output/ChannelSpace.h"
+#include "output/UsbLink.h"
+#include "output/ViewerLink.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Scheduler.h"
 #include "platform/WallClock.h"
@@ -33,6 +35,10 @@ struct SystemSetup {
     // The time of day; null means the real local time moving on with the scheduler's clock.
     const WallClock* wallClock = nullptr;
     std::string instanceName = InstanceGuard::kDefaultName;
+    FtdiDriver* ftdiDriver = nullptr;      // required: the USB DMX board
+    SharedMemory* sharedMemory = nullptr;  // required: the 3D viewer's blocks
+    UsbLinkMode usbLinkMode = UsbLinkMode::Threaded;
+    std::string viewerBlockPrefix = ViewerLink::kDefaultPrefix;
 };
 
 // Every table of the program, gathered in one owner. Each test builds a fresh one; nothing of the
@@ -58,6 +64,8 @@ class System {
 
     SettingsRecord settings;
     ChannelSpace channels;
+    UsbLink usbLink;
+    ViewerLink viewerLink;
     SequencerStore sequencer;
     SequenceTimers sequencerTimers;
     SequencerWindowState sequencerWindow;

@@ -38,6 +38,9 @@ TestSystem::TestSystem(std::string guard) : guardName(std::move(guard)) {
     setup.op = &op;
     setup.wallClock = &clock;
     setup.instanceName = guardName;
+    setup.ftdiDriver = &ftdi;
+    setup.sharedMemory = &sharedMemory;
+    setup.usbLinkMode = UsbLinkMode::Synchronous;
     system = std::make_unique<System>(setup);
 }
 

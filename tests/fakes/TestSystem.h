@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/System.h"
+#include "fakes/FakeFtdiDriver.h"
 #include "fakes/FakeOperator.h"
+#include "fakes/FakeSharedMemory.h"
 #include "fakes/FakeWallClock.h"
 
 namespace wl::test {
@@ -30,8 +32,9 @@ class TempDir {
 std::string uniqueGuardName();
 
 // A System in a temporary program folder, with a scripted operator, a fixed wall clock
-// (9.12.2026 14:05:07) and a single-instance guard of its own, so tests never meet a running
-// program or each other.
+// (9.12.2026 14:05:07), a single-instance guard of its own, a fake USB board (one plugged in,
+// the link running synchronously) and fake shared memory, so tests never meet a running program,
+// the hardware or each other.
 struct TestSystem {
     // `guard` names the single-instance guard; two systems given the same name meet like two
     // copies of the program.
@@ -44,6 +47,8 @@ struct TestSystem {
     std::string guardName;
     FakeOperator op;
     FakeWallClock clock;
+    FakeFtdiDriver ftdi;
+    FakeSharedMemory sharedMemory;
     std::unique_ptr<System> system;
 
     System& operator*() { return *system; }
