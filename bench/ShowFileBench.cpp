@@ -1,0 +1,81 @@
+// How long the show files take to save and load, with the file in the page cache: the full
+// sequencer file (270 MB, the scene store as one transfer) and a track file (9.4 MB).
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "storage/files/FileLayouts.h"
+#include "storage/files/SeqFile.h"
+#include "storage/files/StoreReset.h"
+#include "storage/files/TrackFile.h"
+
+namespace {
+
+// A show whose every scene page is real memory, as after editing or loading a full show.
+struct FullShow {
+    FullShow() {
+        wl::ShowTables view = tables->view();
+        wl::ResetStore(view, false);
+        wl::ResetTracks(tables->tracks, "bench");
+        std::memset(tables->sequencer.SceneStore.data(), 0x5A, wl::kSceneStoreBytes);
+        std::filesystem::create_directories(dir);
+    }
+    ~FullShow() { std::filesystem::remove_all(dir); }
+
+    std::unique_ptr<wl::OwnedShowTables> tables = std::make_unique<wl::OwnedShowTables>();
+    std::string dir = (std::filesystem::temp_directory_path() / "wavelumina-show-bench").string();
+};
+
+FullShow& show() {
+    static FullShow full;  // one 256 MiB store for every benchmark of this file
+    return full;
+}
+
+using Write = std::string (*)(const std::string&, wl::ShowTables&);
+using Read = wl::ReadOutcome (*)(const std::string&, wl::ShowTables&);
+
+void saveFile(benchmark::State& state, Write write, const char* name, std::int64_t bytes) {
+    wl::ShowTables tables = show().tables->view();
+    const std::string path = show().dir + "/" + name;
+    for (auto _ : state) {
+        if (!write(path, tables).empty()) state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+void loadFile(benchmark::State& state, Write write, Read read, const char* name,
+              std::int64_t bytes) {
+    wl::ShowTables tables = show().tables->view();
+    const std::string path = show().dir + "/" + name;
+    if (!write(path, tables).empty()) state.SkipWithError("save failed");
+    for (auto _ : state) {
+        if (read(path, tables).status != wl::ReadOutcome::Status::Loaded) {
+            state.SkipWithError("load failed");
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+void BM_SaveSeqFile(benchmark::State& state) {
+    saveFile(state, wl::WriteSeqData, "full.seq", wl::kSeqFileBytes);
+}
+void BM_LoadSeqFile(benchmark::State& state) {
+    loadFile(state, wl::WriteSeqData, wl::ReadSeqData, "full.seq", wl::kSeqFileBytes);
+}
+void BM_SaveTrackFile(benchmark::State& state) {
+    saveFile(state, wl::WriteTrackData, "full.trk", wl::kTrackFileBytes);
+}
+void BM_LoadTrackFile(benchmark::State& state) {
+    loadFile(state, wl::WriteTrackData, wl::ReadTrackData, "full.trk", wl::kTrackFileBytes);
+}
+
+BENCHMARK(BM_SaveSeqFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LoadSeqFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_SaveTrackFile)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_LoadTrackFile)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+}  // namespace
