@@ -40,14 +40,19 @@ std::string markedPath(const std::string& path) {
 
 }  // namespace
 
+std::string TrackHeaderText(const TrackHeaderParts& parts) {
+    return inFileCodePage("Wavelumina      Version " + parts.version + " " + "it is Track File" +
+                          "SEQ=" + fileNamePart(parts.seqFile) + " / DATA=" + parts.data +
+                          " / CUSTOMER=" + parts.customer + " / OBJECT=" + parts.object + " / ");
+}
+
 std::string TrackHeaderText(const std::string& programDir, const std::string& lastFileSeq) {
     const IniFile ini(settingsFilePath(programDir));
-    return inFileCodePage("Wavelumina      Version " +
-                          ini.value("About", "FileVersion", "No_File_Version") + " " +
-                          "it is Track File" + "SEQ=" + fileNamePart(lastFileSeq) +
-                          " / DATA=" + ini.value("Custom", "Data", "Data") +
-                          " / CUSTOMER=" + ini.value("Custom", "Customer", "Customer") +
-                          " / OBJECT=" + ini.value("Custom", "Object", "Object") + " / ");
+    const TrackHeaderParts defaults;
+    return TrackHeaderText({ini.value("About", "FileVersion", defaults.version), lastFileSeq,
+                            ini.value("Custom", "Data", defaults.data),
+                            ini.value("Custom", "Customer", defaults.customer),
+                            ini.value("Custom", "Object", defaults.object)});
 }
 
 ReadOutcome ReadTrackData(const std::string& path, ShowTables& tables) {

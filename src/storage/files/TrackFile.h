@@ -11,8 +11,20 @@ namespace wl {
 // The track file (".trk"): a 256-byte text header and 24 blocks of tracks, effects and track
 // parameters, recognised by its size. Track files are always written into "Projects/".
 
-// The header text from the settings file's version and contract data and the current sequencer
-// file: "Wavelumina      Version <v> it is Track FileSEQ=<name> / DATA=... / ".
+// What the track file header names: the program version, the sequencer file and the contract.
+struct TrackHeaderParts {
+    std::string version = "No_File_Version";
+    std::string seqFile;  // any path; only its file-name part is written
+    std::string data = "Data";
+    std::string customer = "Customer";
+    std::string object = "Object";
+};
+
+// "Wavelumina      Version <v> it is Track FileSEQ=<name> / DATA=... / CUSTOMER=... /
+// OBJECT=... / " in the code page of the file's names.
+std::string TrackHeaderText(const TrackHeaderParts& parts);
+
+// The header from the settings file's version and contract data and the current sequencer file.
 std::string TrackHeaderText(const std::string& programDir, const std::string& lastFileSeq);
 
 // Reads a track file of any supported version into tables already reset, converting an older
