@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, EveryWindowExistsWithItsNameAndCaption) {
             EXPECT_EQ(w->windowTitle(), QString::fromUtf8(spec.caption));
         }
     }
-    EXPECT_EQ(main()->windowTitle(), "File track: ");
+    EXPECT_EQ(main()->windowTitle(), QString::fromStdString("File track: " + ts->LastFileTrack));
 }
 
 TEST_F(MainWindowTest, ToolBarHasEveryButtonWithItsHint) {
