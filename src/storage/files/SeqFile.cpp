@@ -55,6 +55,8 @@ void reportOutcome(ShowFileSession& session, const std::string& path, const Read
 }  // namespace
 
 ReadOutcome ReadSeqData(const std::string& path, ShowTables& tables) {
+    // Unlike the other staging tables, the old view positions never outlive one load.
+    tables.fileOnly.OldViewPos.fill(0);
     ReadOutcome outcome = readBySize(path, seqLayout(), kSeqFileBytes, oldSeqLayout, tables);
     if (outcome.status == ReadOutcome::Status::Loaded && outcome.version != 0) {
         convertOlder(tables, outcome.version);

@@ -90,6 +90,18 @@ TEST(OldSeqVersions, Version8ReadsNamesViewPositionsScheduleAndMacros) {
     EXPECT_NE(file.bed.logText().find("Info=Read Old WL 8"), std::string::npos);
 }
 
+TEST(OldSeqVersions, StagingNamesOutliveALoadButViewPositionsDoNot) {
+    const std::int64_t viewPos = 1024 + kOldScenes + 32'768 + 16'384 + 32;
+    OldFile file(4'339'040, {{0, 'A'}, {viewPos, 0x45}});
+    file.open();
+    file.bed.sys->LastFileSeq = file.bed.dir() + "older.seq";
+    writeFileWith(file.bed.sys->LastFileSeq, 4'235'392, {});
+    ShowTables& t = file.open();
+
+    EXPECT_EQ(t.sequencer.SeqNames[0][0], 'A') << "version 5 has no names: the staged ones stay";
+    EXPECT_EQ(t.sequencer.PosSpot[0], 0);
+}
+
 TEST(OldSeqVersions, Version11LoadsWholeAndClearsMacros17To32) {
     const std::int64_t macros = 270'020'768 - 3 * 8192 - 32 - 262'144;
     OldFile file(270'020'768, {{4096 + 3, 9}, {macros + 2, 5}, {macros + 131'072, 6}});
