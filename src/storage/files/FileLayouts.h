@@ -14,6 +14,8 @@ inline constexpr std::int64_t kSeqFrameBytes = 1'053'200;
 inline constexpr std::size_t kStoredPlaneBytes = 1'043'200;  // a plane without its last 64 slots
 
 // The current layouts, each the one list its reader and writer walk.
+//
+// Thread: any. The lists are built once on first use and never change.
 const Layout& seqLayout();    // ".seq" and "WaveluminaSeq.tmp": 53 blocks
 const Layout& trackLayout();  // ".trk": 25 blocks behind the 256-byte header
 const Layout& setLayout();    // "Wavelumina.set": 22 blocks

@@ -30,6 +30,8 @@ class IniFile {
     std::string text_;
 };
 
+// Thread: owner thread for everything below. Allocates.
+
 // The settings file of the program folder.
 std::string settingsFilePath(const std::string& programDir);
 

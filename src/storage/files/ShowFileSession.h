@@ -13,6 +13,8 @@ class WallClock;
 // The program state the settings and show files read and change: the program folder, the current
 // files, the version text and start count, and where events and failures go. Built by the owner
 // of that state for one operation.
+//
+// Thread: owner thread (so are the helpers below). Plain references; the helpers allocate texts.
 struct ShowFileSession {
     const std::string& ProgramDir;  // ends in "/"
     std::string& LastFileSeq;

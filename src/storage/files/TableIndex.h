@@ -17,6 +17,8 @@ struct BlockSpec {
 
 inline constexpr const char* kSkipped = nullptr;
 
+// Thread: any (the functions only look up names). `layoutOf` allocates the list it returns.
+
 // Resolves a layout written as data into blocks of real tables. Throws std::logic_error for a
 // table name nobody knows.
 Layout layoutOf(std::span<const BlockSpec> specs);
