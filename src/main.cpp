@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/HeadlessOperator.h"
 #include "app/HeadlessStatus.h"
+#include "app/OperatingMode.h"
 #include "app/Startup.h"
 #include "app/System.h"
 #include "app/ui/DesktopOperator.h"
@@ -93,6 +95,13 @@ int main(int argc, char** argv) {
         std::cout << wl::commandLineHelp();
         return 0;
     }
+    const std::optional<std::uint8_t> startMode =
+        options.mode ? wl::modeByName(*options.mode) : std::nullopt;
+    if (options.mode && !startMode) {
+        std::cerr << "wavelumina: unknown mode \"" << *options.mode
+                  << "\"; the modes are: " << wl::modeNames() << std::endl;
+        return kExitUsage;
+    }
 
     bool headless = options.headless;
     if (!headless && !displayAvailable()) {
@@ -140,6 +149,8 @@ int main(int argc, char** argv) {
         wl::MainFormDestroy(system);
         return kExitAlreadyRunning;
     }
+    // After the start-up choice, as if the operator had chosen the mode.
+    if (startMode) wl::requestMode(system, *startMode);
     if (desktop) {
         desktopOperator.setParentWindow(desktop->window(wl::WindowId::Main));
         desktop->present(wl::WindowId::Main);

@@ -6,6 +6,7 @@
 #include "app/ColourScheme.h"
 #include "app/OperatingMode.h"
 #include "app/OutputLinks.h"
+#include "app/OutputTimers.h"
 #include "app/System.h"
 #include "platform/Operator.h"
 #include "sequencer/SequenceSelection.h"
@@ -117,11 +118,14 @@ void createWindowLogic(System& system, WindowId id) {
             break;
         case WindowId::Output:
             OpenOutputLinks(system);
+            createOutputTimers(system);
+            break;
+        case WindowId::Sound:
+            createModeTimer(system);
             break;
         case WindowId::Sequencer:
             SequencerFormCreate(system.sequencerContext, system.scheduler);
             break;
-        case WindowId::Sound:
         case WindowId::About:
         case WindowId::Input:
         case WindowId::Monitor:
@@ -136,6 +140,7 @@ void destroyWindowLogic(System& system, WindowId id) {
             MainFormDestroy(system);
             break;
         case WindowId::Output:
+            stopOutputTimers(system);
             CloseOutputLinks(system);
             break;
         case WindowId::Sound:

@@ -4,7 +4,16 @@
 #include <string>
 
 #include "app/MainWindowState.h"
+#include "app/OperatingMode.h"
+#include "app/OutputTimers.h"
 #include "output/ChannelSpace.h"
+#include "output/EffectTable.h"
+#include "output/MacroTables.h"
+#include "output/Macros.h"
+#include "output/OutputCycle.h"
+#include "output/ShowPosition.h"
+#include "output/ShowRequests.h"
+#include "output/TimedSwitches.h"
 #include "output/UsbLink.h"
 #include "output/ViewerLink.h"
 #include "platform/InstanceGuard.h"
@@ -75,6 +84,23 @@ class System {
     std::uint8_t FountainMode = 5;
     bool ModeChanged = false;
     bool ScheduleStopReq = false;
+    ModeState mode;
+
+    // The DMX output beyond the channel space: the track's effects, the macros, the timed
+    // switches, the output cycle with its timers, and the USB indicator of the "Option" page.
+    EffectTable effects;
+    MacroTables macros;
+    MacroPage macroPage;
+    SwitchState switches;
+    OutputCycle output;
+    OutputTimerIds outputTimers;
+    UsbIndicator usbIndicator;
+
+    // The music show's side of the output: where the song stands, what the DMX side asks of it,
+    // and the spectrum's band peaks for the 3D viewer (0 until the spectrum analysis runs).
+    ShowPosition showPosition;
+    ShowRequests showRequests;
+    std::array<std::int32_t, kBandPeakCount> BandPeak{};
 
     TrackStore tracks;
     KeyKits kits;

@@ -27,10 +27,10 @@ TEST(HeadlessStatusTest, PrintsOneLineEachSecondOfShowTime) {
         last = line;
         ++count;
     }
-    EXPECT_EQ(first, "0:00:01  DANCE MODE  late timer runs 0");
-    EXPECT_EQ(second, "0:00:02  DANCE MODE  late timer runs 0");
-    EXPECT_EQ(third, "0:00:03  OFF MODE  late timer runs 0");
-    EXPECT_EQ(last, "1:00:00  OFF MODE  late timer runs 0");
+    EXPECT_EQ(first, "0:00:01  DANCE MODE  late timer runs 0  output 0 fps, late cycles 0");
+    EXPECT_EQ(second, "0:00:02  DANCE MODE  late timer runs 0  output 0 fps, late cycles 0");
+    EXPECT_EQ(third, "0:00:03  OFF MODE  late timer runs 0  output 0 fps, late cycles 0");
+    EXPECT_EQ(last, "1:00:00  OFF MODE  late timer runs 0  output 0 fps, late cycles 0");
     EXPECT_EQ(count, 3600);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "output/ChannelSpace.h"
+
+namespace wl {
+
+// One sequence's links: index n - 1 is nonzero when the sequence drives channel n.
+using LinkRow = std::array<std::uint8_t, kChannelCount>;
+
+// What the output reads of the sequencer tables, handed over by whoever owns them: the run mode
+// of every sequence (0 = OFF) and its link row, one entry per sequence in both.
+//
+// Thread: owner thread. Views only.
+struct SequencerLinks {
+    std::span<const std::uint8_t> SeqJob;
+    std::span<const LinkRow> LinkMask;
+};
+
+}  // namespace wl
