@@ -63,6 +63,7 @@ void resetTablesAndLoadShow(System& system) {
     ShowFileSession session = system.fileSession();
     ResetStore(tables, /*programStart=*/true);
     ResetTracks(system.tracks, TrackHeaderText(system.ProgramDir, system.LastFileSeq));
+    ResetEffects(system.effects);
     ResetFrames(system.channels);
     LoadIniSettings(session);
     OpenSeqFile(session, tables);

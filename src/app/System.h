@@ -119,7 +119,9 @@ class System {
 
     // The tables and the program state the settings and show files work on.
     ShowTables showTables() {
-        return {sequencer, channels, settings, tracks, kits, schedule, trackClips, fileOnly, {}};
+        return {sequencer,  channels, settings, tracks,
+                kits,       schedule, trackClips, fileOnly,
+                foreignTablesOf(macros, effects)};
     }
     ShowFileSession fileSession() {
         return {ProgramDir,   LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin,

@@ -170,22 +170,25 @@ void writeTracks(JsonWriter& json, TrackStore& store) {
     json.endArray();
 }
 
-void writeEffects(JsonWriter& json, const OwnedShowTables& t) {
+bool effectAtReset(const EffectTable& e, int k) {
+    return !nameUsed(e.EffectNames[k]) && e.EffectType[k] == kEffectQuickly &&
+           e.EffectSeq[k] == k && e.EffectStart[k] == kEffectTickReset &&
+           e.EffectFinish[k] == kEffectTickReset && e.EffectTime[k] == kEffectTimeReset &&
+           e.EffectLevel[k] == 0;
+}
+
+void writeEffects(JsonWriter& json, const EffectTable& e) {
     json.key("effects").beginArray();
-    for (std::size_t k = 0; k < t.effectNames.size(); ++k) {
-        const bool reset = !nameUsed(t.effectNames[k]) && t.effectType[k] == 0 &&
-                           t.effectSeq[k] == k && t.effectStart[k] == kEffectTickReset &&
-                           t.effectFinish[k] == kEffectTickReset &&
-                           t.effectTime[k] == kEffectTimeReset && t.effectLevel[k] == 0;
-        if (reset) continue;
-        json.beginObject().key("effect").value(static_cast<std::int64_t>(k));
-        json.key("name").value(nameOf(t.effectNames[k]));
-        json.key("type").value(std::int64_t{t.effectType[k]});
-        json.key("seq").value(std::int64_t{t.effectSeq[k]});
-        json.key("start").value(std::int64_t{t.effectStart[k]});
-        json.key("finish").value(std::int64_t{t.effectFinish[k]});
-        json.key("time").value(std::int64_t{t.effectTime[k]});
-        json.key("level").value(std::int64_t{t.effectLevel[k]});
+    for (int k = 0; k < kEffectCount; ++k) {
+        if (effectAtReset(e, k)) continue;
+        json.beginObject().key("effect").value(std::int64_t{k});
+        json.key("name").value(nameOf(e.EffectNames[k]));
+        json.key("type").value(std::int64_t{e.EffectType[k]});
+        json.key("seq").value(std::int64_t{e.EffectSeq[k]});
+        json.key("start").value(std::int64_t{e.EffectStart[k]});
+        json.key("finish").value(std::int64_t{e.EffectFinish[k]});
+        json.key("time").value(std::int64_t{e.EffectTime[k]});
+        json.key("level").value(std::int64_t{e.EffectLevel[k]});
         json.endObject();
     }
     json.endArray();
@@ -238,7 +241,7 @@ void exportJson(std::ostream& out, const LoadedShow& loaded, OwnedShowTables& t,
             json.key("header").value(nameText(t.tracks.Header.data(), t.tracks.Header.size()));
             writeParams(json, t.tracks.Params);
             writeTracks(json, t.tracks);
-            writeEffects(json, t);
+            writeEffects(json, t.effects);
             writeRecords(json, t.tracks);
             break;
         case ShowKind::Sfr:

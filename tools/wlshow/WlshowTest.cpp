@@ -67,7 +67,7 @@ TEST_F(WlshowTest, TrackExportListsParamsEffectsAndRecordsInOrder) {
     tables->tracks.TrackLevel.at(2, 40) = 200;
     tables->tracks.TrackCmd.at(2, 40) = 2;
     tables->tracks.TrackAux.at(0, 5) = 1;
-    tables->effectType[4] = 1;
+    tables->effects.EffectType[4] = kEffectRate;
     const std::string file = path("show.trk");
     LoadedShow saved;
     saved.kind = ShowKind::Trk;

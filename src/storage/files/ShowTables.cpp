@@ -7,10 +7,6 @@ namespace {
 constexpr std::size_t kOldScenesBytes = std::size_t{kOldSequences} * kSceneCount * kOldChannels;
 constexpr std::size_t kOldPlaneBytes = std::size_t{kOldTracks} * kTrackTicks;
 
-// The effect table's reset values, so that a file that leaves effects untouched shows them so.
-constexpr std::int32_t kEffectResetTick = 1;
-constexpr std::int32_t kEffectResetTime = 31;
-
 }  // namespace
 
 FileOnlyTables::FileOnlyTables()
@@ -20,33 +16,28 @@ FileOnlyTables::FileOnlyTables()
       OldTrackLevel(kOldPlaneBytes, 0),
       OldTrackCmd(kOldPlaneBytes, 0) {}
 
-OwnedShowTables::OwnedShowTables() {
-    for (std::size_t effect = 0; effect < effectSeq.size(); ++effect) {
-        effectSeq[effect] = static_cast<std::uint8_t>(effect);
-    }
-    effectStart.fill(kEffectResetTick);
-    effectFinish.fill(kEffectResetTick);
-    effectTime.fill(kEffectResetTime);
+ForeignTables foreignTablesOf(MacroTables& macros, EffectTable& effects) {
+    return ForeignTables{
+        .MacroStore = bytesOf(macros.MacroStore),
+        .MacroMode = bytesOf(macros.MacroMode),
+        .MacroTabA = bytesOf(macros.MacroTabA),
+        .MacroTabB = bytesOf(macros.MacroTabB),
+        .MacroTabC = bytesOf(macros.MacroTabC),
+        .MacroNames = bytesOf(macros.MacroNames),
+        .EffectNames = bytesOf(effects.EffectNames),
+        .EffectType = bytesOf(effects.EffectType),
+        .EffectSeq = bytesOf(effects.EffectSeq),
+        .EffectStart = bytesOf(effects.EffectStart),
+        .EffectFinish = bytesOf(effects.EffectFinish),
+        .EffectTime = bytesOf(effects.EffectTime),
+        .EffectLevel = bytesOf(effects.EffectLevel),
+    };
 }
 
 ShowTables OwnedShowTables::view() {
-    ForeignTables foreign{
-        .MacroStore = bytesOf(macroStore),
-        .MacroMode = bytesOf(macroMode),
-        .MacroTabA = bytesOf(macroTabA),
-        .MacroTabB = bytesOf(macroTabB),
-        .MacroTabC = bytesOf(macroTabC),
-        .MacroNames = bytesOf(macroNames),
-        .EffectNames = bytesOf(effectNames),
-        .EffectType = bytesOf(effectType),
-        .EffectSeq = bytesOf(effectSeq),
-        .EffectStart = bytesOf(effectStart),
-        .EffectFinish = bytesOf(effectFinish),
-        .EffectTime = bytesOf(effectTime),
-        .EffectLevel = bytesOf(effectLevel),
-    };
-    return ShowTables{sequencer, channels, settings, tracks, kits,
-                      schedule,  clips,    fileOnly, foreign};
+    return ShowTables{sequencer, channels, settings,
+                      tracks,    kits,     schedule,
+                      clips,     fileOnly, foreignTablesOf(macros, effects)};
 }
 
 }  // namespace wl

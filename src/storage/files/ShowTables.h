@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "output/ChannelSpace.h"
+#include "output/EffectTable.h"
+#include "output/MacroTables.h"
 #include "sequencer/SequencerStore.h"
 #include "show/KeyKits.h"
 #include "show/ScheduleTables.h"
@@ -60,6 +62,8 @@ struct ForeignTables {
 };
 
 // Every table a show file moves, wherever it lives. Built for one operation by its owner.
+//
+// Thread: owner thread. Plain references (as are the spans of ForeignTables).
 struct ShowTables {
     SequencerStore& sequencer;
     ChannelSpace& channels;
@@ -72,13 +76,16 @@ struct ShowTables {
     ForeignTables foreign;
 };
 
+// The output cycle's macro and effect tables as the files see them.
+ForeignTables foreignTablesOf(MacroTables& macros, EffectTable& effects);
+
 // A whole set of the tables for a program that has no System: the show-file tool, benchmarks and
-// tests. The macro and effect tables are plain bytes here, the effects at their reset values.
+// tests.
 //
 // Thread: owner thread. Allocates at construction only (the scene store is reserved, not
 // touched).
 struct OwnedShowTables {
-    OwnedShowTables();
+    OwnedShowTables() = default;
     OwnedShowTables(const OwnedShowTables&) = delete;
     OwnedShowTables& operator=(const OwnedShowTables&) = delete;
 
@@ -90,14 +97,8 @@ struct OwnedShowTables {
     ScheduleTables schedule;
     TrackClips clips;
     FileOnlyTables fileOnly;
-
-    std::array<std::int16_t, 32 * 4096> macroStore{};
-    std::array<std::uint8_t, 32> macroMode{};
-    std::array<std::uint8_t, 32 * 256> macroTabA{}, macroTabB{}, macroTabC{};
-    std::array<Name, 32> macroNames{};
-    std::array<Name, 64> effectNames{};
-    std::array<std::uint8_t, 64> effectType{}, effectSeq{};
-    std::array<std::int32_t, 64> effectStart{}, effectFinish{}, effectTime{}, effectLevel{};
+    MacroTables macros;
+    EffectTable effects;
 
     ShowTables view();
 };

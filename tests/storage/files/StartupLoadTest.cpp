@@ -16,8 +16,8 @@ TEST(StartupLoad, OpensTheFilesTheSettingsFileNames) {
     std::filesystem::create_directories(dir + "Projects");
     const std::string seq = dir + "park.seq";
     const std::string track = dir + "Projects/song.trk";
-    writeFileWith(seq, kSeqFileBytes, {{269'619'456 + 13 * 4, 99}});
-    writeFileWith(track, kTrackFileBytes, {{7808, 5}});
+    writeFileWith(seq, kSeqFileBytes, {{269'619'456 + 13 * 4, 99}, {269'721'728 + 2, 42}});
+    writeFileWith(track, kTrackFileBytes, {{7808, 5}, {6336 + 3, 9}});
     IniFile ini(settingsFilePath(dir));
     ini.set("AreaCount", "CountOpen", "6");
     ini.set("AreaFile", "LastFileSeq", seq);
@@ -29,6 +29,8 @@ TEST(StartupLoad, OpensTheFilesTheSettingsFileNames) {
     EXPECT_EQ(ts->CountOpen, 7);
     EXPECT_EQ(ts->settings.SettingsRec[13], 99);
     EXPECT_EQ(ts->tracks.TrackSeq.at(0, 0), 5);
+    EXPECT_EQ(ts->macros.MacroStore[0][1], 42);
+    EXPECT_EQ(ts->effects.EffectSeq[3], 9);
     EXPECT_EQ(ts->main.caption, "File track: " + track);
     EXPECT_TRUE(ts.op.shown.empty());
 }
