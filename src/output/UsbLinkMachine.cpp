@@ -35,6 +35,11 @@ void UsbLinkMachine::ForTimerPolling() {
         state_.UsbListed = true;
         GetListAllDevise();
     }
+    if (state_.UsbOpened && !state_.UsbLinkGood) {
+        // A write failed while the board still answers: open it afresh instead of staying
+        // silent until the operator presses "INIT".
+        releaseHandle();
+    }
     if (!state_.UsbOpened) {
         state_.UsbListed = false;
         if (unit_.UsbOpen() != kFtOk) return;

@@ -18,8 +18,9 @@ struct UsbFrame {
 // The USB link's steps: finding and opening the board, keeping it alive by polling before every
 // frame, and writing each frame as four packets.
 //
-// Closed → (open succeeds while polling) → open and good → (a write fails) → open, not good: no
-// packets until "INIT" or a failed poll → (the poll fails) → closed, opened again on the next
+// Closed → (open succeeds while polling) → open and good → (a write fails) → open, not good →
+// (the next frame's poll) → closed and opened again at once, so one failed write costs one frame,
+// not the rest of the show. A failed poll closes the board too; it is opened again on the next
 // frame. While no board is present every frame counts the boards and tries to open the first.
 //
 // Thread: the USB link thread (or the owner thread in the synchronous mode). Never allocates

@@ -98,7 +98,7 @@ TEST_F(UsbLinkMachineTest, BoardPluggedInLaterIsOpenedByTheNextFrame) {
     EXPECT_EQ(driver.writes().size(), 4u);
 }
 
-TEST_F(UsbLinkMachineTest, FailedWriteStopsPacketsUntilThePollFailsAndTheBoardIsReopened) {
+TEST_F(UsbLinkMachineTest, FailedWriteCostsOneFrameAndTheBoardIsReopenedOnTheNext) {
     initOpened();
     driver.setStatus(Call::Write, kFtIoError);
     machine.SendToUsb(levelsFrame());
@@ -106,24 +106,29 @@ TEST_F(UsbLinkMachineTest, FailedWriteStopsPacketsUntilThePollFailsAndTheBoardIs
     const auto calls = driver.calls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "write 1 530"), 4);
     EXPECT_FALSE(machine.state().UsbLinkGood);
-    EXPECT_TRUE(machine.state().UsbOpened);
     EXPECT_EQ(machine.state().UsbStatusText, kWriteFailed);
     EXPECT_EQ(machine.state().UsbActivity, 0);
 
-    // Open but not good: the board answers the poll, nothing is written.
+    // The board still answers, so it is opened afresh at once instead of waiting for "INIT".
     driver.setStatus(Call::Write, kFtOk);
     driver.clearCalls();
     machine.SendToUsb(levelsFrame());
-    EXPECT_THAT(driver.calls(), ElementsAre("getQueueStatus 1"));
+    EXPECT_THAT(driver.calls(),
+                ElementsAre("close 1", "open 0", "resetDevice 2", "setTimeouts 2 500 500",
+                            "write 2 530", "write 2 530", "write 2 530", "write 2 530"));
+    EXPECT_TRUE(machine.state().UsbLinkGood);
+    // Failures and recoveries while polling are silent: the text still tells of the write.
+    EXPECT_EQ(machine.state().UsbStatusText, kWriteFailed);
+}
 
-    // The poll fails: the handle is let go, and the next frame opens the board afresh.
+TEST_F(UsbLinkMachineTest, FailedPollLetsGoOfTheBoardAndTheNextFrameOpensItAfresh) {
+    initOpened();
     driver.setStatus(Call::QueueStatus, kFtIoError);
     driver.clearCalls();
     machine.SendToUsb(levelsFrame());
-    EXPECT_THAT(driver.calls(), ElementsAre("getQueueStatus 1", "close 1"));
+    EXPECT_THAT(driver.calls(), ElementsAre("listDeviceCount", "getQueueStatus 1", "close 1"));
     EXPECT_FALSE(machine.state().UsbOpened);
-    // Failures while polling are silent: the text still tells of the write.
-    EXPECT_EQ(machine.state().UsbStatusText, kWriteFailed);
+    EXPECT_FALSE(machine.state().UsbLinkGood);
 
     driver.setStatus(Call::QueueStatus, kFtOk);
     driver.clearCalls();
