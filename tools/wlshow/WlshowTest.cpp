@@ -109,6 +109,31 @@ TEST_F(WlshowTest, SequencerExportShowsWhatDiffersFromReset) {
               std::string::npos);
 }
 
+TEST_F(WlshowTest, SingleSequenceAndSnapshotExportTheTablesTheyHold) {
+    auto tables = freshTables();
+    tables->sequencer.SeqNames[0] = {'F', 'a', 'n'};
+    tables->sequencer.LinkMask[0][4095] = 1;
+    tables->settings.SettingsFlags[10] = 1;
+    LoadedShow frame;
+    frame.kind = ShowKind::Sfr;
+    ASSERT_EQ(saveShow(path("fan.sfr"), frame, *tables), "");
+    LoadedShow snapshot;
+    snapshot.kind = ShowKind::Set;
+    ASSERT_EQ(saveShow(path("Wavelumina.set"), snapshot, *tables), "");
+
+    const auto [frameStatus, frameJson] = run("export " + path("fan.sfr"));
+    EXPECT_EQ(frameStatus, 0);
+    EXPECT_NE(frameJson.find(R"({"kind":"sfr","size":1053200,"version":"current",)"
+                             R"("sequences":[{"seq":0,"name":"Fan","control":[500,)"),
+              std::string::npos);
+    EXPECT_NE(frameJson.find(R"("linked":[[4096,4096]]}]})"), std::string::npos);
+    const auto [setStatus, setJson] = run("export " + path("Wavelumina.set"));
+    EXPECT_EQ(setStatus, 0);
+    EXPECT_NE(setJson.find(R"({"kind":"set","size":370720,"version":"current","settingsRec":{)"),
+              std::string::npos);
+    EXPECT_NE(setJson.find(R"("settingsFlags":{"10":1},"channels":{}})"), std::string::npos);
+}
+
 TEST_F(WlshowTest, RefusedFilesExitWithStatus2) {
     const std::string odd = path("odd.seq");
     std::ofstream(odd) << "too short";

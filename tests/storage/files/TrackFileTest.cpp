@@ -107,15 +107,20 @@ TEST(TrackFile, MissingFilesFallBackToAnEmptyTrackInProjects) {
     EXPECT_NE(log.find(key + "Saved Empty Track Name: >" + saved + "<"), std::string::npos);
 }
 
-TEST(TrackFile, AFileOneByteShortLoadsNothingAndSaysNothing) {
-    FileTestBed bed;
-    bed.sys->LastFileTrack = bed.dir() + "short.trk";
-    writeFileWith(bed.sys->LastFileTrack, kTrackFileBytes - 1, {{kTrackSeqAt, 3}});
-    bed.tables.tracks.TrackAdvance[0] = 4;
-    OpenTrackFile(bed.session, bed.tables);
-    EXPECT_EQ(bed.tables.tracks.TrackSeq.at(0, 0), kEmptySeq);
-    EXPECT_EQ(bed.tables.tracks.TrackAdvance[0], 4);
-    EXPECT_EQ(bed.logText(), "");
+TEST(TrackFile, AFileOneByteOffLoadsNothingAndSaysNothing) {
+    for (const std::int64_t size : {kTrackFileBytes - 1, kTrackFileBytes + 1}) {
+        FileTestBed bed;
+        bed.sys->LastFileTrack = bed.dir() + "odd.trk";
+        writeFileWith(bed.sys->LastFileTrack, size, {{kTrackSeqAt, 3}});
+        bed.tables.tracks.TrackAdvance[0] = 4;
+        bed.tables.tracks.TrackOffset[0] = 1;
+        OpenTrackFile(bed.session, bed.tables);
+        EXPECT_EQ(bed.tables.tracks.TrackSeq.at(0, 0), kEmptySeq);
+        EXPECT_EQ(bed.tables.tracks.TrackOffset[0], 128);
+        EXPECT_EQ(bed.tables.tracks.TrackAdvance[0], 4);
+        EXPECT_EQ(bed.sys->LastFileTrack, bed.dir() + "odd.trk");
+        EXPECT_EQ(bed.logText(), "");
+    }
 }
 
 // Where the blocks of the older track layouts start, worked out from their block lists.
