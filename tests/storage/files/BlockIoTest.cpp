@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "FileTestBed.h"
+#include "storage/files/BlockIo.h"
+
+namespace wl::test {
+namespace {
+
+std::span<std::byte> firstName(ShowTables& t) {
+    return bytesOf(t.sequencer.SeqNames).first(kNameLength);
+}
+
+TEST(BlockIo, AShortFileKeepsTheBlocksReadBeforeTheFailure) {
+    FileTestBed bed;
+    const std::string path = bed.dir() + "short.bin";
+    writeFileWith(path, 20, {{0, 'A'}, {16, 'B'}});
+    const Layout layout = {{"first", kNameLength, firstName},
+                           {"second", 8, [](ShowTables& t) { return bytesOf(t.kits.KeySeq); }}};
+
+    const std::string failure = readLayoutFile(path, layout, bed.tables);
+
+    EXPECT_NE(failure.find("block second"), std::string::npos) << failure;
+    EXPECT_EQ(bed.tables.sequencer.SeqNames[0][0], 'A');
+}
+
+TEST(BlockIoDeathTest, AKilledSaveLeavesThePreviousFileWhole) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    FileTestBed bed;
+    const std::string path = bed.dir() + "show.seq";
+    writeFileWith(path, 1000, {{0, 42}});
+    const Layout dying = {{"first", kNameLength, firstName},
+                          {"second", kNameLength, [](ShowTables& t) {
+                               std::raise(SIGKILL);  // the program dies in the middle of a save
+                               return firstName(t);
+                           }}};
+
+    EXPECT_EXIT(writeLayoutFile(path, dying, bed.tables), testing::KilledBySignal(SIGKILL), "");
+
+    EXPECT_EQ(std::filesystem::file_size(path), 1000u);
+    EXPECT_EQ(byteAt(path, 0), 42);
+}
+
+}  // namespace
+}  // namespace wl::test
