@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "JsonWriter.h"
+#include "ResetCompare.h"
 
 namespace wl::tool {
 
@@ -22,11 +23,6 @@ std::string nameOf(const std::array<char, N>& name) {
     return nameText(name.data(), N);
 }
 
-bool nameUsed(const Name& name) {
-    return std::any_of(name.begin(), name.end(),
-                       [](char c) { return static_cast<unsigned char>(c) > ' '; });
-}
-
 void writeVersion(JsonWriter& json, const LoadedShow& loaded) {
     json.key("kind").value(kindName(loaded.kind)).key("size").value(loaded.size).key("version");
     if (loaded.version == 0) {
@@ -34,23 +30,6 @@ void writeVersion(JsonWriter& json, const LoadedShow& loaded) {
     } else {
         json.value(std::int64_t{loaded.version});
     }
-}
-
-bool levelsUsed(const SequencerStore& store, int seq) {
-    const std::uint8_t* levels = store.SceneStore.data() + sceneIndex(seq, 0);
-    return std::any_of(levels, levels + kSequenceBytes, [](std::uint8_t v) { return v != 0; });
-}
-
-bool sequenceUsed(const SequencerStore& store, int seq) {
-    const auto& links = store.LinkMask[seq];
-    const auto& words = store.SceneCtrl[seq];
-    return nameUsed(store.SeqNames[seq]) || store.SeqJob[seq] != 0 || store.SeqSource[seq] != 0 ||
-           store.SeqSourceSeq[seq] != 0 || store.SeqDivider[seq] != 0 ||
-           store.SeqType[seq] != kTypeInv ||
-           std::any_of(words.begin(), words.end(),
-                       [](std::uint16_t w) { return w != kResetSceneTime; }) ||
-           std::any_of(links.begin(), links.end(), [](std::uint8_t v) { return v != 0; }) ||
-           levelsUsed(store, seq);
 }
 
 void writeLinked(JsonWriter& json, const SequencerStore& store, int seq) {

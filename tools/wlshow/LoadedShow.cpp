@@ -127,6 +127,7 @@ LoadedShow loadShow(const std::string& path, OwnedShowTables& owned) {
                            " bytes) is that of a show file");
         return loaded;
     }
+    loaded.kindKnown = true;
     ShowTables tables = owned.view();
     ResetStore(tables, false);
     ResetTracks(owned.tracks, "");

@@ -17,6 +17,7 @@ struct LoadedShow {
     ShowKind kind = ShowKind::Seq;
     std::int64_t size = -1;
     int version = 0;  // 0 for the current layout, else the older version number
+    bool kindKnown = false;
     bool refused = false;
     std::string reason;
     bool hadHeader = true;  // older track layouts 22..24 carry no header

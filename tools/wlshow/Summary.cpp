@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "ResetCompare.h"
+
 namespace wl::tool {
 
 namespace {
@@ -13,23 +15,16 @@ std::string versionText(const LoadedShow& loaded) {
     return loaded.version == 0 ? "current" : std::to_string(loaded.version);
 }
 
-int countLinkedChannels(const SequencerStore& store, int& usedSequences) {
-    int linked = 0;
-    usedSequences = 0;
-    for (int seq = 0; seq < kSequenceCount; ++seq) {
-        const auto& links = store.LinkMask[seq];
-        const auto count = std::count_if(links.begin(), links.end(), [](auto v) { return v; });
-        linked += static_cast<int>(count);
-        if (count > 0) ++usedSequences;
-    }
-    return linked;
-}
-
 std::string sequencerSummary(const SequencerStore& store) {
     int used = 0;
-    const int linked = countLinkedChannels(store, used);
-    return std::to_string(used) + " sequences with linked channels, " + std::to_string(linked) +
-           " linked channels";
+    int linked = 0;
+    for (int seq = 0; seq < kSequenceCount; ++seq) {
+        if (sequenceUsed(store, seq)) ++used;
+        const auto& links = store.LinkMask[seq];
+        linked +=
+            static_cast<int>(std::count_if(links.begin(), links.end(), [](auto v) { return v; }));
+    }
+    return std::to_string(used) + " used sequences, " + std::to_string(linked) + " linked channels";
 }
 
 int lastEventTick(const TrackStore& store, int track) {
@@ -67,9 +62,12 @@ std::string trackSummary(const TrackStore& store) {
 }  // namespace
 
 std::string summaryLine(const LoadedShow& loaded, OwnedShowTables& tables) {
-    std::string line = std::string(kindName(loaded.kind)) + ", version " + versionText(loaded) +
-                       " (" + std::to_string(loaded.size) + " bytes)";
-    if (loaded.refused) return line + ": refused: " + loaded.reason;
+    if (loaded.refused) {
+        return (loaded.kindKnown ? std::string(kindName(loaded.kind)) + ": " : std::string()) +
+               "refused: " + loaded.reason;
+    }
+    const std::string line = std::string(kindName(loaded.kind)) + ", version " +
+                             versionText(loaded) + " (" + std::to_string(loaded.size) + " bytes)";
     switch (loaded.kind) {
         case ShowKind::Seq:
         case ShowKind::Sfr:

@@ -144,7 +144,7 @@ TEST_F(WlshowTest, RefusedFilesExitWithStatus2) {
     EXPECT_EQ(run("export " + odd).first, 2);
     const auto [status, out] = run("info " + older);
     EXPECT_EQ(status, 2);
-    EXPECT_NE(out.find("version 7"), std::string::npos);
+    EXPECT_NE(out.find("seq: refused: older sequencer version 7"), std::string::npos);
     EXPECT_NE(out.find("cannot be read"), std::string::npos);
 }
 
