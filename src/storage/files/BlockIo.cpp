@@ -15,13 +15,11 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// Table spans are checked once per block: a block larger than its table is a layout fault. An
-// empty span is a table this program does not hold (null: the block is skipped or written as
-// zeros).
+// The bytes a block moves; empty for a block without a table. A block larger than its table is
+// a fault of the layout, never of the file.
 std::span<std::byte> destinationOf(const Block& block, ShowTables& tables) {
     if (!block.table) return {};
     std::span<std::byte> table = block.table(tables);
-    if (table.empty()) return {};
     if (table.size() < block.bytes) {
         throw std::logic_error(std::string("block ") + block.name + " is larger than its table");
     }
