@@ -11,6 +11,8 @@ struct ShowRequests {
     bool clearTrackSelection = false;
     // The waveform's start marker back to the beginning of the song.
     bool startMarkToBeginning = false;
+    // The song back to its start ("Play from Start").
+    bool rewindSong = false;
     // The audio library's global output volume to 0 (blackout with "Volume of System allways
     // 100%" checked).
     bool globalVolumeToZero = false;

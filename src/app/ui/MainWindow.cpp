@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/MainWindowActions.h"
 #include "app/OperatingMode.h"
 #include "app/System.h"
 #include "app/ui/DesktopWindows.h"
@@ -63,8 +64,11 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     toolBar_->setObjectName("ToolBarMain");
     toolBar_->setMovable(false);
 
-    addButton("SpeedButtonOpenProject", "Open track and sound", "Opn");
+    connect(addButton("SpeedButtonOpenProject", "Open track and sound", "Opn"),
+            &QToolButton::clicked, this, [this] { SpeedButtonOpenProjectClick(system_); });
     saveButton_ = addButton("SpeedButtonSaveFile", "Save All Project", "Sav");
+    connect(saveButton_, &QToolButton::clicked, this,
+            [this] { SpeedButtonSaveFileClick(system_); });
     connect(addButton("SpeedButtonAbout", "About", "?"), &QToolButton::clicked, this,
             [this] { windows_.present(WindowId::About); });
     addButton("sSpeedButton3D", "Open Window of 3D fountain", "3D", false);
@@ -81,7 +85,8 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     addButton("SpeedButtonDelNewStart", "Delete line start", "xLn");
     addButton("SpeedButtonPrevPlayList", "Play Prev file", "<<");
     addButton("SpeedButtonPrew", "Set seek Back", "<");
-    addButton("SpeedButtonbegin", "Play from Start", "|>");
+    connect(addButton("SpeedButtonbegin", "Play from Start", "|>"), &QToolButton::clicked, this,
+            [this] { SpeedButtonbeginClick(system_); });
     addButton("SpeedButtonForward", "Set seek forward", ">");
     addButton("SpeedButtonFollowPlayList", "Play following file", ">>");
     addModeButtons();
