@@ -22,7 +22,7 @@ MonitorSequencerView monitorView(System& system) {
 CycleSources cycleSources(System& system) {
     const SequencerStore& store = system.sequencer;
     return {system.channels,     system.settings,
-            system.FountainMode, {store.SeqJob, store.LinkMask},
+            system.FountainMode, {store.SeqJob, store.LinkMask, store.LinkEdits},
             system.effects,      system.showPosition,
             system.switches,     system.showRequests,
             monitorView(system)};

@@ -40,10 +40,11 @@ void LinkIndex::rebuild(const SequencerLinks& links) {
     const int rows = rowCount(links);
     for (int seq = 0; seq < rows; ++seq) readRow(links, seq);
     built_ = true;
+    seenEdits_ = links.LinkEdits;
 }
 
 void LinkIndex::update(const SequencerLinks& links) {
-    if (!built_) return rebuild(links);
+    if (!built_ || links.LinkEdits != seenEdits_) return rebuild(links);
     const int rows = rowCount(links);
     if (rows == 0) return;
     for (int seq = 0; seq < rows; ++seq) {

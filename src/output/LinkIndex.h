@@ -14,11 +14,11 @@ namespace wl {
 // at least one. The output cycle reads only those blocks of a row, so a show of 256 sequences
 // costs a few thousand reads a cycle instead of a million.
 //
-// The rows themselves are plain tables that the sequencer window and the files write without
-// telling anyone, so the index re-reads them: a row whenever its sequence starts or stops, and
-// every row in turn, 16 a cycle. A link removed from a row takes effect at once (the blocks are
-// read as they stand); a link in a block that had none takes at most 16 cycles (160 ms) while
-// its sequence keeps running.
+// The index is read again in full whenever the count of link edits moves (every operation that
+// changes links raises it), and a row whenever its sequence starts or stops. As a safety net for
+// a writer that does not count its edit, every row is also read in turn, 16 a cycle: such a link
+// would still arrive within 16 cycles (160 ms). A removed link takes effect at once anyway (the
+// blocks are read as they stand).
 //
 // Thread: owner thread. Never allocates.
 class LinkIndex {
@@ -43,6 +43,7 @@ class LinkIndex {
     std::array<bool, kRows> running_{};
     int nextRow_ = 0;
     bool built_ = false;
+    std::uint32_t seenEdits_ = 0;
 };
 
 // Calls `visit(i)` for every nonzero entry i < count of `row` within the blocks of `blocks`

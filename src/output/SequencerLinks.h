@@ -12,12 +12,14 @@ namespace wl {
 using LinkRow = std::array<std::uint8_t, kChannelCount>;
 
 // What the output reads of the sequencer tables, handed over by whoever owns them: the run mode
-// of every sequence (0 = OFF) and its link row, one entry per sequence in both.
+// of every sequence (0 = OFF) and its link row, one entry per sequence in both, and the count of
+// link edits.
 //
 // Thread: owner thread. Views only.
 struct SequencerLinks {
     std::span<const std::uint8_t> SeqJob;
     std::span<const LinkRow> LinkMask;
+    std::uint32_t LinkEdits = 0;  // changes whenever any link row changes
 };
 
 }  // namespace wl

@@ -25,6 +25,7 @@ void ScrollBarScenaXYChange(SequencerContext& ctx, int scene) {
 void cureClick(SequencerContext& ctx) {
     auto& links = ctx.store.LinkMask[editedSeq(ctx)];
     std::fill(links.begin(), links.begin() + kLibraryChannels, 1);
+    ++ctx.store.LinkEdits;
     ctx.window.notify();
 }
 

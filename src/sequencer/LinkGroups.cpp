@@ -63,6 +63,7 @@ void linkGroupRange(SequencerContext& ctx, std::uint8_t linked) {
         auto& links = ctx.store.LinkMask[seq];
         std::fill(links.begin() + range.from, links.begin() + range.to + 1, linked);
     });
+    ++ctx.store.LinkEdits;
     finishGroupCommand(ctx);
 }
 
@@ -79,6 +80,7 @@ void onCheckGroup(SequencerContext& ctx, int row, int column, bool checked) {
     if (!inGrid(link, row, column)) return;
     ctx.window.saveToUndo();
     ctx.store.LinkMask[columnSeq(link, column)][link.ScrollBarGroupPos + row] = checked ? 1 : 0;
+    ++ctx.store.LinkEdits;
     ctx.window.notify();
 }
 
@@ -101,6 +103,7 @@ void offSelectedColumns(SequencerContext& ctx) {
 void offAllOfSelectedColumns(SequencerContext& ctx) {
     ctx.window.saveToUndo();
     forEachSelectedSeq(ctx.window.link, [&](int seq) { ctx.store.LinkMask[seq].fill(0); });
+    ++ctx.store.LinkEdits;
     finishGroupCommand(ctx);
 }
 
@@ -109,6 +112,7 @@ void offAllColumns(SequencerContext& ctx) {
     ctx.window.saveToUndo();
     if (ctx.op.confirm(BoxKind::Warning, kConfirmGroupChange)) {
         for (auto& links : ctx.store.LinkMask) links.fill(0);
+        ++ctx.store.LinkEdits;
     }
     finishGroupCommand(ctx);
 }
@@ -128,6 +132,7 @@ void pasteLinkColumn(SequencerContext& ctx) {
     const int seq = firstSelectedSeq(link);
     if (seq >= 0 && link.pasteLinkEnabled) {
         ctx.store.LinkMask[seq] = link.LinkClip;
+        ++ctx.store.LinkEdits;
         link.pasteLinkEnabled = false;
     }
     finishGroupCommand(ctx);

@@ -24,6 +24,7 @@ void writeName(Name& name, std::string_view text) {
 void ResetSequencerStore(SequencerStore& store, bool programStart) {
     store.SceneStore.clear();
     for (auto& links : store.LinkMask) links.fill(0);
+    ++store.LinkEdits;
     for (auto& words : store.SceneCtrl) words.fill(kResetSceneTime);
     store.CurScene.fill(0);
     store.SeqJob.fill(kJobOff);

@@ -74,7 +74,10 @@ struct SequencerStore {
     SceneLevels SceneStore;  // level of every channel of every scene, index sceneIndex()
 
     PerSequence<std::array<std::uint8_t, kSceneChannels>> LinkMask{};  // 1 = linked, else 0
-    PerSequence<PerScene<std::uint16_t>> SceneCtrl{};                  // scene time or command
+    // Raised by every operation that changes LinkMask, so readers that keep an index of the links
+    // (the output cycle) know to read the rows again.
+    std::uint32_t LinkEdits = 0;
+    PerSequence<PerScene<std::uint16_t>> SceneCtrl{};  // scene time or command
 
     PerSequence<std::uint8_t> SeqJob{};        // kJobOff, kJobStop, kJobPlay
     PerSequence<std::uint8_t> SeqSource{};     // kSourceTempo .. kSourceLabel

@@ -53,6 +53,18 @@ TEST_F(LinkIndexTest, ASequenceThatStartsOrStopsIsReadAgainAtOnce) {
     EXPECT_EQ(linked(200), (std::vector<int>{700, 900}));
 }
 
+TEST_F(LinkIndexTest, ACountedLinkEditArrivesAtTheNextUpdate) {
+    t.SeqJob.fill(2);
+    index.update(t.links());
+    t.link(5, 3000);
+    t.link(250, 4096);
+    ++t.LinkEdits;
+    index.update(t.links());
+    EXPECT_EQ(linked(5), std::vector<int>{3000});
+    EXPECT_EQ(linked(250), std::vector<int>{4096});
+}
+
+// A writer that does not count its edit is still caught by the rows read in turn.
 TEST_F(LinkIndexTest, ANewLinkOfARunningSequenceArrivesWithinSixteenUpdates) {
     t.SeqJob.fill(2);
     index.update(t.links());

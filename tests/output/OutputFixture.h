@@ -42,7 +42,8 @@ struct OutputTables {
         CountChannels(space, settings);
     }
 
-    SequencerLinks links() const { return {SeqJob, *LinkMask}; }
+    std::uint32_t LinkEdits = 0;
+    SequencerLinks links() const { return {SeqJob, *LinkMask, LinkEdits}; }
 
     CycleSources sources() {
         return {space, settings, mode, links(), effects, show, switches, requests, {}};

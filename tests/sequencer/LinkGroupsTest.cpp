@@ -1,5 +1,7 @@
 #include "sequencer/LinkGroups.h"
 
+#include <functional>
+
 #include "SequencerFixture.h"
 
 namespace wl::test {
@@ -95,6 +97,29 @@ TEST_F(LinkGroupsTest, CopyAndPasteALinkColumnOnce) {
     pasteLinkColumn(ctx);
     EXPECT_EQ(store.LinkMask[25][100], 0) << "one paste per copy";
     EXPECT_EQ(snapshots, 0);
+}
+
+// The output cycle keeps an index of the links and reads it again when the count moves.
+TEST_F(LinkGroupsTest, EveryCommandThatChangesLinksCountsTheEdit) {
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"grid box", [&] { onCheckGroup(ctx, 0, 0, true); }},
+        {"set selected", [&] { selectColumns({0}), setSelectedColumns(ctx); }},
+        {"off selected", [&] { selectColumns({0}), offSelectedColumns(ctx); }},
+        {"off all of selected", [&] { selectColumns({0}), offAllOfSelectedColumns(ctx); }},
+        {"off all",
+         [&] {
+             op.answers = {true, true}, offAllColumns(ctx);
+         }},
+        {"paste",
+         [&] {
+             selectColumns({0}), copyLinkColumn(ctx), selectColumns({1}), pasteLinkColumn(ctx);
+         }},
+    };
+    for (const auto& [name, command] : commands) {
+        const std::uint32_t before = store.LinkEdits;
+        command();
+        EXPECT_GT(store.LinkEdits, before) << name;
+    }
 }
 
 TEST_F(LinkGroupsTest, GridBoxesAndRightPress) {

@@ -58,6 +58,7 @@ ReadOutcome ReadSeqData(const std::string& path, ShowTables& tables) {
     // Unlike the other staging tables, the old view positions never outlive one load.
     tables.fileOnly.OldViewPos.fill(0);
     ReadOutcome outcome = readBySize(path, seqLayout(), kSeqFileBytes, oldSeqLayout, tables);
+    ++tables.sequencer.LinkEdits;
     if (outcome.status == ReadOutcome::Status::Loaded && outcome.version != 0) {
         convertOlder(tables, outcome.version);
     }
@@ -132,8 +133,9 @@ void OpenSeqFrame(ShowFileSession& session, ShowTables& tables, int seq,
                                             " bytes); nothing was loaded.");
         return;
     }
-    if (const std::string failure = readLayoutFile(*chosen, seqFrameLayout(seq), tables);
-        !failure.empty()) {
+    const std::string failure = readLayoutFile(*chosen, seqFrameLayout(seq), tables);
+    ++tables.sequencer.LinkEdits;
+    if (!failure.empty()) {
         session.errors.ReportError(kWho, "OpenSeqFrame",
                                    "input/output error in " + *chosen + ": " + failure);
     }

@@ -56,9 +56,12 @@ TEST(SeqFile, RoundTripKeepsEveryByteAndPlacesFieldsWhereTheLayoutSays) {
     EXPECT_EQ(byteAt(first, kSeqFileBytes - 1), 0xBE);
 
     FileTestBed other;
+    const std::uint32_t linkEditsBefore = other.tables.sequencer.LinkEdits;
     const ReadOutcome outcome = ReadSeqData(first, other.tables);
     ASSERT_EQ(outcome.status, ReadOutcome::Status::Loaded);
     EXPECT_EQ(outcome.version, 0);
+    EXPECT_EQ(other.tables.sequencer.LinkMask[4][10], 1);
+    EXPECT_GT(other.tables.sequencer.LinkEdits, linkEditsBefore);  // the output reads links anew
     EXPECT_EQ(other.tables.sequencer.SceneStore[sceneIndex(255, 255, 4095)], 0x5A);
     EXPECT_EQ(other.tables.channels.ChannelMin[4096], 9);
     EXPECT_EQ(other.tables.kits.KeyScene[2047], 12);
