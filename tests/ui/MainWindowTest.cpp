@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "app/OperatingMode.h"
 #include "app/System.h"
 #include "app/ui/DesktopWindows.h"
 #include "fakes/TestSystem.h"
@@ -97,6 +98,13 @@ TEST_F(MainWindowTest, StatusBarHasEightPanelsAndShowsTheMode) {
     EXPECT_FALSE(button("SpeedButtonModeDance")->isChecked());
     ts->scheduler.advance(150);
     EXPECT_EQ(bar->findChild<QLabel*>("StatusPanel4")->text(), "PAUSE MODE");
+}
+
+TEST_F(MainWindowTest, ModeButtonFollowsAModeSetElsewhere) {
+    requestMode(*ts, 0);  // as a macro or the schedule would
+    ts->scheduler.advance(150);
+    EXPECT_TRUE(button("SpeedButtonModeAllOFF")->isChecked());
+    EXPECT_FALSE(button("SpeedButtonModeDance")->isChecked());
 }
 
 TEST_F(MainWindowTest, WindowButtonsShowTheirWindows) {

@@ -130,6 +130,7 @@ void MainWindow::addModeButtons() {
     group->setExclusive(true);
     for (const ModeButtonSpec& spec : kModeButtons) {
         QToolButton* button = addButton(spec.name, spec.hint, spec.text, !spec.hidden);
+        modeButtons_[static_cast<std::size_t>(spec.button)] = button;
         button->setCheckable(true);
         button->setChecked(spec.button == ModeButton::Dance);
         group->addButton(button);
@@ -169,6 +170,8 @@ void MainWindow::showState() {
     setWindowTitle(QString::fromStdString(state.caption));
     if (state.height > 0) resize(width(), state.height);
     saveButton_->setEnabled(state.saveEnabled);
+    // The mode applied last, whoever asked for it (a button, a macro, the schedule, --mode).
+    modeButtons_[static_cast<std::size_t>(system_.mode.pressedButton)]->setChecked(true);
     paintWith(state.colours);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i]->setText(QString::fromStdString(state.statusPanels[i]));

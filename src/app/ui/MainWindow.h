@@ -39,6 +39,7 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     std::array<QLabel*, 8> panels_{};
+    std::array<QToolButton*, 8> modeButtons_{};  // by ModeButton
 };
 
 }  // namespace wl
