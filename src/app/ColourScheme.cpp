@@ -12,11 +12,11 @@ constexpr int kSchemeEntry = 77;
 
 const std::array<ColourScheme, 6> kSchemes{{
     {std::nullopt, std::nullopt},
-    {Rgb{255, 255, 255}, Rgb{0, 0, 0}},
-    {Rgb{10, 10, 16}, Rgb{255, 255, 255}},
-    {Rgb{128, 0, 0}, Rgb{255, 221, 233}},
-    {Rgb{0, 128, 0}, Rgb{211, 255, 223}},
-    {Rgb{199, 221, 233}, Rgb{0, 0, 128}},
+    {ShapeColour{255, 255, 255}, ShapeColour{0, 0, 0}},
+    {ShapeColour{10, 10, 16}, ShapeColour{255, 255, 255}},
+    {ShapeColour{128, 0, 0}, ShapeColour{255, 221, 233}},
+    {ShapeColour{0, 128, 0}, ShapeColour{211, 255, 223}},
+    {ShapeColour{199, 221, 233}, ShapeColour{0, 0, 128}},
 }};
 
 }  // namespace

@@ -7,6 +7,8 @@
 namespace wl {
 
 // What the program was asked to do on its command line.
+//
+// Thread: the main thread, at start. Parsing allocates.
 struct CommandLine {
     std::optional<std::string> home;
     bool headless = false;

@@ -7,6 +7,8 @@ namespace wl {
 
 class System;
 
+// Thread: owner thread. Building the line allocates; it is made once a second, off the hot paths.
+
 // One line telling how the fountain runs, for a show computer with no screen.
 std::string headlessStatusLine(const System& system);
 

@@ -9,6 +9,8 @@
 namespace wl {
 
 // What the main window shows, produced by the logic; the window only displays it.
+//
+// Thread: owner thread. The texts allocate only when they grow.
 struct MainWindowState {
     std::string caption = "Файл: ";
     int height = 0;

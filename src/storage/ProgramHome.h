@@ -6,6 +6,8 @@
 
 namespace wl {
 
+// Thread: the main thread, at start. Allocates (paths).
+//
 // Where the program keeps its settings file, event log, "Projects/" folder and default show
 // files. In order of preference: the --home option, $WAVELUMINA_HOME, the executable's folder
 // when it is writable, ~/.local/share/wavelumina/.

@@ -9,9 +9,12 @@ namespace {
 
 TEST(ColourSchemeTest, EachChoiceGivesItsWindowAndTextColours) {
     const std::pair<int, ColourScheme> cases[] = {
-        {0, {std::nullopt, std::nullopt}},          {1, {Rgb{255, 255, 255}, Rgb{0, 0, 0}}},
-        {2, {Rgb{10, 10, 16}, Rgb{255, 255, 255}}}, {3, {Rgb{128, 0, 0}, Rgb{255, 221, 233}}},
-        {4, {Rgb{0, 128, 0}, Rgb{211, 255, 223}}},  {5, {Rgb{199, 221, 233}, Rgb{0, 0, 128}}},
+        {0, {std::nullopt, std::nullopt}},
+        {1, {ShapeColour{255, 255, 255}, ShapeColour{0, 0, 0}}},
+        {2, {ShapeColour{10, 10, 16}, ShapeColour{255, 255, 255}}},
+        {3, {ShapeColour{128, 0, 0}, ShapeColour{255, 221, 233}}},
+        {4, {ShapeColour{0, 128, 0}, ShapeColour{211, 255, 223}}},
+        {5, {ShapeColour{199, 221, 233}, ShapeColour{0, 0, 128}}},
     };
     for (const auto& [choice, scheme] : cases) {
         SettingsRecord settings;
