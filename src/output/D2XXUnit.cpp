@@ -1,5 +1,8 @@
 #include "output/D2XXUnit.h"
 
+#include <array>
+#include <charconv>
+
 namespace wl {
 
 std::string_view UsbStatusReason(FtStatus status) {
@@ -24,12 +27,16 @@ std::string_view UsbStatusReason(FtStatus status) {
 void D2XXUnit::UsbReportStatus(std::string_view name, FtStatus status) {
     if (!state_.UsbReportErrors) return;
     state_.UsbLinkGood = false;
+    state_.UsbStatusText.assign(name);
     const std::string_view reason = UsbStatusReason(status);
-    if (reason.empty()) {
-        state_.UsbStatusText.clear();
-    } else {
-        state_.UsbStatusText.assign(name).append(reason);
+    if (!reason.empty()) {
+        state_.UsbStatusText.append(reason);
+        return;
     }
+    // A status without a text of its own still tells the operator which call failed and how.
+    std::array<char, 16> number{};
+    const auto end = std::to_chars(number.data(), number.data() + number.size(), status).ptr;
+    state_.UsbStatusText.append(" - status ").append(number.data(), end);
 }
 
 FtStatus D2XXUnit::checked(std::string_view name, FtStatus status) {
@@ -42,7 +49,10 @@ FtStatus D2XXUnit::GetFTDeviceCount() {
 }
 
 FtStatus D2XXUnit::UsbOpen() {
-    return checked("FT_Open", driver_.open(state_.UsbDeviceIndex, state_.UsbHandle));
+    const FtStatus status = driver_.open(state_.UsbDeviceIndex, state_.UsbHandle);
+    // No board plugged in is no failure: the caption already says "No USB devises ".
+    if (status == kFtDeviceNotFound) return status;
+    return checked("FT_Open", status);
 }
 
 FtStatus D2XXUnit::UsbClose() {

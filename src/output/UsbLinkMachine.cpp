@@ -41,12 +41,7 @@ void UsbLinkMachine::ForTimerPolling() {
         releaseHandle();
     }
     if (!state_.UsbOpened) {
-        state_.UsbListed = false;
-        if (unit_.UsbOpen() != kFtOk) return;
-        state_.UsbOpened = true;
-        state_.UsbLinkGood = true;
-        unit_.UsbReset();
-        unit_.UsbSetTimeouts(kTimeoutMs, kTimeoutMs);
+        openBoard();
         return;
     }
     if (unit_.UsbQueueStatus() != kFtOk) {
@@ -54,6 +49,23 @@ void UsbLinkMachine::ForTimerPolling() {
         releaseHandle();
         state_.UsbLinkGood = false;
     }
+}
+
+void UsbLinkMachine::openBoard() {
+    state_.UsbListed = false;
+    // Why the board cannot be had (no permission, another driver holds it) must reach the
+    // operator; a reason that repeats every frame leaves the text as it is, so it is logged once.
+    state_.UsbReportErrors = true;
+    if (unit_.UsbOpen() == kFtOk) {
+        state_.UsbOpened = true;
+        // A board left on the library's default time-out could block a frame far longer than the
+        // link allows, so a failed set-up counts as a failed open.
+        state_.UsbLinkGood =
+            unit_.UsbReset() == kFtOk && unit_.UsbSetTimeouts(kTimeoutMs, kTimeoutMs) == kFtOk;
+    }
+    // Quietly, so a failing close does not hide the reason the set-up failed.
+    state_.UsbReportErrors = false;
+    if (!state_.UsbLinkGood) releaseHandle();
 }
 
 void UsbLinkMachine::SendToUsb(const UsbFrame& frame) {

@@ -18,10 +18,12 @@ struct UsbFrame {
 // The USB link's steps: finding and opening the board, keeping it alive by polling before every
 // frame, and writing each frame as four packets.
 //
-// Closed → (open succeeds while polling) → open and good → (a write fails) → open, not good →
-// (the next frame's poll) → closed and opened again at once, so one failed write costs one frame,
-// not the rest of the show. A failed poll closes the board too; it is opened again on the next
-// frame. While no board is present every frame counts the boards and tries to open the first.
+// Closed → (open, reset and time-outs succeed while polling) → open and good → (a write fails) →
+// open, not good → (the next frame's poll) → closed and opened again at once, so one failed write
+// costs one frame, not the rest of the show. A failed poll closes the board too; it is opened
+// again on the next frame. A failed open, reset or time-out setting leaves the board closed and
+// UsbStatusText saying why; the next frame tries again. While no board is present every frame
+// counts the boards and tries to open the first; a board that is not there is no failure.
 //
 // Thread: the USB link thread (or the owner thread in the synchronous mode). Never allocates
 // once the texts have their size.
@@ -36,7 +38,8 @@ class UsbLinkMachine {
     // Counts the boards and sets the caption from the count.
     void GetListAllDevise();
     // Before every frame: counts and opens the board when it is closed, asks it whether it is
-    // still there when it is open. Failures here are silent; they show in the state.
+    // still there when it is open. A failed open, reset or time-out setting updates
+    // UsbStatusText; a failed count or poll is quiet and shows only as the link not being good.
     void ForTimerPolling();
     // One output cycle: polling, then, while the link is good and sending is on, the packets of
     // universes A, B, C and D.
@@ -51,6 +54,9 @@ class UsbLinkMachine {
   private:
     static constexpr std::uint32_t kTimeoutMs = 500;
 
+    // Opens the first board, resets it and sets its time-outs; the link is good only when all
+    // three succeed, otherwise the board is closed again.
+    void openBoard();
     // Closes the handle the link holds, so the board can be opened again.
     void releaseHandle();
 

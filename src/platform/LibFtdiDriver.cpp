@@ -118,7 +118,9 @@ FtStatus LibFtdiDriver::write(Handle handle, const std::uint8_t* data, std::uint
     const int result = ftdi_write_data(context_, data, static_cast<int>(count));
     if (result < 0) return ftStatusOf(FtdiCall::Write, result);
     written = static_cast<std::uint32_t>(result);
-    return kFtOk;
+    // A packet cut short leaves the receiver to resynchronise on the next one; the caller must
+    // learn of it as of any failed write.
+    return written < count ? kFtIoError : kFtOk;
 }
 
 }  // namespace wl

@@ -15,7 +15,8 @@ enum class FtdiCall { FindAll, Open, Close, Reset, PollStatus, Write };
 FtStatus ftStatusOf(FtdiCall call, int result);
 
 // The board reached through libftdi1 and libusb, with the default FTDI vendor and product ids.
-// One board is open at a time, which is all the link needs; its handle is 1.
+// One board is open at a time, which is all the link needs; its handle is 1. A write that takes
+// fewer bytes than it was given fails with kFtIoError, `written` saying how many went out.
 //
 // Thread: the USB link thread only. Allocates while listing and opening.
 class LibFtdiDriver final : public FtdiDriver {

@@ -1,5 +1,7 @@
 #include "fakes/FakeFtdiDriver.h"
 
+#include <algorithm>
+
 namespace wl::test {
 
 void FakeFtdiDriver::setStatus(Call call, FtStatus status) {
@@ -10,6 +12,11 @@ void FakeFtdiDriver::setStatus(Call call, FtStatus status) {
 void FakeFtdiDriver::setDeviceCount(std::uint32_t count) {
     std::lock_guard lock(mutex_);
     deviceCount_ = count;
+}
+
+void FakeFtdiDriver::setWriteLimit(std::uint32_t bytes) {
+    std::lock_guard lock(mutex_);
+    writeLimit_ = bytes;
 }
 
 std::vector<std::string> FakeFtdiDriver::calls() const {
@@ -116,10 +123,10 @@ FtStatus FakeFtdiDriver::write(Handle handle, const std::uint8_t* data, std::uin
     written = 0;
     const FtStatus status = onHandle(Call::Write, handle);
     if (status != kFtOk) return status;
-    writes_.emplace_back(data, data + count);
-    written = count;
+    written = std::min(count, writeLimit_);
+    writes_.emplace_back(data, data + written);
     changed_.notify_all();
-    return kFtOk;
+    return written == count ? kFtOk : kFtIoError;
 }
 
 }  // namespace wl::test

@@ -27,6 +27,9 @@ class FakeFtdiDriver final : public FtdiDriver {
     void setStatus(Call call, FtStatus status);
     // How many boards are plugged in (1 at first); opening past them finds no board.
     void setDeviceCount(std::uint32_t count);
+    // The most bytes each later write takes (all at first). A write cut short records the bytes
+    // it took and fails with kFtIoError, as the real driver's does.
+    void setWriteLimit(std::uint32_t bytes);
 
     std::vector<std::string> calls() const;
     void clearCalls();
@@ -59,6 +62,7 @@ class FakeFtdiDriver final : public FtdiDriver {
     std::condition_variable changed_;
     std::array<FtStatus, 7> statuses_{};
     std::uint32_t deviceCount_ = 1;
+    std::uint32_t writeLimit_ = UINT32_MAX;
     std::vector<std::string> calls_;
     std::vector<std::vector<std::uint8_t>> writes_;
     std::set<Handle> open_;

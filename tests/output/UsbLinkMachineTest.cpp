@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "fakes/FakeFtdiDriver.h"
 
@@ -117,8 +119,77 @@ TEST_F(UsbLinkMachineTest, FailedWriteCostsOneFrameAndTheBoardIsReopenedOnTheNex
                 ElementsAre("close 1", "open 0", "resetDevice 2", "setTimeouts 2 500 500",
                             "write 2 530", "write 2 530", "write 2 530", "write 2 530"));
     EXPECT_TRUE(machine.state().UsbLinkGood);
-    // Failures and recoveries while polling are silent: the text still tells of the write.
+    // A recovery leaves the text as it was: it still tells of the write.
     EXPECT_EQ(machine.state().UsbStatusText, kWriteFailed);
+}
+
+TEST_F(UsbLinkMachineTest, BoardTakingPartOfAPacketFailsTheWrite) {
+    initOpened();
+    driver.setWriteLimit(100);
+    machine.SendToUsb(levelsFrame());
+    EXPECT_EQ(driver.writes().size(), 4u);
+    EXPECT_FALSE(machine.state().UsbLinkGood);
+    EXPECT_EQ(machine.state().UsbStatusText, kWriteFailed);
+    EXPECT_EQ(machine.state().UsbActivity, 0);
+}
+
+// The board is there but cannot be had, or cannot be set up: the reason is kept, the board is
+// let go, no frame is written and every frame tries again until the board can be had.
+TEST(UsbLinkMachineSetUpTest, FailedOpenResetOrTimeoutsIsReportedAndRetriedEachFrame) {
+    const struct {
+        Call call;
+        FtStatus status;
+        const char* text;
+        std::vector<std::string> initCalls;
+    } cases[] = {
+        {Call::Open,
+         kFtDeviceNotOpened,
+         "FT_Open - Устройство не открывается...",
+         {"listDeviceCount", "listDeviceCount", "open 0"}},
+        {Call::Reset,
+         kFtIoError,
+         "FT_ResetDevice - Ошибка ввода-вывода...",
+         {"listDeviceCount", "listDeviceCount", "open 0", "resetDevice 1", "close 1"}},
+        {Call::SetTimeouts,
+         kFtInvalidParameter,
+         "FT_SetTimeouts - Неверный параметр ...",
+         {"listDeviceCount", "listDeviceCount", "open 0", "resetDevice 1", "setTimeouts 1 500 500",
+          "close 1"}},
+    };
+    for (const auto& c : cases) {
+        FakeFtdiDriver driver;
+        UsbLinkMachine machine(driver);
+        driver.setStatus(c.call, c.status);
+        machine.InitUsbDevise();
+        EXPECT_EQ(driver.calls(), c.initCalls) << c.text;
+        EXPECT_EQ(machine.state().UsbStatusText, c.text);
+        EXPECT_FALSE(machine.state().UsbLinkGood) << c.text;
+        EXPECT_FALSE(machine.state().UsbOpened) << c.text;
+        EXPECT_EQ(driver.openHandles(), 0u) << c.text;
+
+        driver.clearCalls();
+        machine.SendToUsb(levelsFrame());
+        const auto calls = driver.calls();
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "open 0"), 1) << c.text;
+        EXPECT_THAT(driver.writes(), IsEmpty()) << c.text;
+
+        driver.setStatus(c.call, kFtOk);
+        machine.SendToUsb(levelsFrame());
+        EXPECT_TRUE(machine.state().UsbLinkGood) << c.text;
+        EXPECT_EQ(driver.writes().size(), 4u) << c.text;
+    }
+}
+
+TEST_F(UsbLinkMachineTest, OpenFailingWhilePollingIsReported) {
+    initOpened();
+    driver.setStatus(Call::QueueStatus, kFtIoError);
+    machine.SendToUsb(levelsFrame());
+    // Another driver takes the board while the link has let go of it.
+    driver.setStatus(Call::QueueStatus, kFtOk);
+    driver.setStatus(Call::Open, kFtDeviceNotOpened);
+    machine.SendToUsb(levelsFrame());
+    EXPECT_EQ(machine.state().UsbStatusText, "FT_Open - Устройство не открывается...");
+    EXPECT_FALSE(machine.state().UsbLinkGood);
 }
 
 TEST_F(UsbLinkMachineTest, FailedPollLetsGoOfTheBoardAndTheNextFrameOpensItAfresh) {
@@ -187,7 +258,8 @@ TEST(UsbStatusTextTest, NamesTheCallAndTheReason) {
         {kFtIoError, "Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."},
         {kFtInsufficientResources, "Интерфейс отключен от компьютера  - Не хватает ресурсов..."},
         {kFtInvalidParameter, "Интерфейс отключен от компьютера  - Неверный параметр ..."},
-        {7, ""},
+        {7, "Интерфейс отключен от компьютера  - status 7"},
+        {-1, "Интерфейс отключен от компьютера  - status -1"},
     };
     for (const auto& c : cases) {
         FakeFtdiDriver driver;

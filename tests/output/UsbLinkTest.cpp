@@ -128,6 +128,42 @@ TEST_F(UsbIndicatorTest, UnpluggedBoardStopsTheActivityAndLogsTheFailureOnce) {
     EXPECT_EQ(text.find(line), text.rfind(line)) << text;
 }
 
+// How many times `line` stands in the event log.
+std::size_t timesLogged(const EventLog& log, const std::string& line) {
+    std::ifstream in(log.file());
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::size_t times = 0;
+    for (auto at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) ++times;
+    return times;
+}
+
+TEST_F(UsbIndicatorTest, BoardThatCannotBeHadIsLoggedOncePerReason) {
+    const std::string held =
+        "Who: FormUSB_COM Where: UsbReportStatus= Info=FT_Open - Устройство не открывается...";
+    const std::string noTimeouts =
+        "Who: FormUSB_COM Where: UsbReportStatus= Info=FT_SetTimeouts - Ошибка ввода-вывода...";
+    // Each refresh in a second of its own, so a repeated line would be appended, not replaced.
+    const auto framesAndRefreshes = [this] {
+        for (int refresh = 0; refresh < 3; ++refresh) {
+            for (int cycle = 0; cycle < 15; ++cycle) link.SendToUsb(universesAt(1));
+            ++clock.time.second;
+            link.RefreshIndicator(log);
+        }
+    };
+    driver.setStatus(Call::Open, kFtDeviceNotOpened);
+    link.InitUsbDevise();
+    link.RefreshIndicator(log);
+    framesAndRefreshes();
+    EXPECT_EQ(timesLogged(log, held), 1u);
+
+    driver.setStatus(Call::Open, kFtOk);
+    driver.setStatus(Call::SetTimeouts, kFtIoError);
+    framesAndRefreshes();
+    EXPECT_EQ(timesLogged(log, held), 1u);
+    EXPECT_EQ(timesLogged(log, noTimeouts), 1u);
+    EXPECT_THAT(driver.writes(), IsEmpty());
+}
+
 class UsbLinkThreadTest : public ::testing::Test {
   protected:
     UsbLinkThreadTest() { link.InitUsbDevise(); }
