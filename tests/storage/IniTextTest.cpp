@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+
 namespace wl {
 namespace {
 
@@ -22,6 +25,9 @@ TEST_P(SetIniValueTest, EditsOnlyWhatItMust) {
     std::string text = c.before;
     EXPECT_EQ(setIniValue(text, c.section, c.key, c.value), c.sectionExisted);
     EXPECT_EQ(text, c.after);
+    std::string_view written = c.value;
+    while (!written.empty() && written.front() == ' ') written.remove_prefix(1);
+    EXPECT_EQ(getIniValue(text, c.section, c.key), written) << "what is written is read back";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -40,6 +46,39 @@ INSTANTIATE_TEST_SUITE_P(
         IniCase{"ValueMayHoldEqualSigns", "", "S", "Who: X Where: Y", " Info=a=b",
                 "[S]\nWho: X Where: Y= Info=a=b\n", false},
         IniCase{"KeepsWindowsLineEnds", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\n", true}),
+    [](const auto& param) { return param.param.name; });
+
+struct GetCase {
+    const char* name;
+    const char* text;
+    const char* section;
+    const char* key;
+    std::optional<std::string_view> value;
+};
+
+class GetIniValueTest : public ::testing::TestWithParam<GetCase> {};
+
+TEST_P(GetIniValueTest, FindsWhatTheWriterWouldEdit) {
+    const GetCase& c = GetParam();
+    EXPECT_EQ(getIniValue(c.text, c.section, c.key), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetIniValueTest,
+    ::testing::Values(
+        GetCase{"EmptyFile", "", "S", "k", std::nullopt},
+        GetCase{"TrimsBlanksAroundNamesAndValue", " [ S ]\t\n\t k \t=  v w \t\n", "S", "k", "v w"},
+        GetCase{"IgnoresAsciiCase", "[AreaFile]\nLASTFILESEQ=/a.seq\n", "areafile", "LastFileSeq",
+                "/a.seq"},
+        GetCase{"WindowsLineEnds", "[A]\r\nx=1\r\ny=2\r\n", "A", "x", "1"},
+        GetCase{"EmptyValue", "[A]\nx=\n", "A", "x", ""},
+        GetCase{"ValueKeepsLaterEqualSigns", "[S]\nWho: X= Info=a=b\n", "S", "Who: X", "Info=a=b"},
+        GetCase{"KeyOfAnotherSection", "[A]\nk=1\n[B]\nj=2\n", "B", "k", std::nullopt},
+        GetCase{"KeyBeforeAnySection", "k=1\n[A]\nj=2\n", "A", "k", std::nullopt},
+        GetCase{"OnlyTheFirstSectionOfAName", "[A]\nx=1\n[B]\n[A]\nk=2\n", "A", "k", std::nullopt},
+        GetCase{"FirstKeyOfTheSectionWins", "[A]\nk=1\nK=2\n", "A", "k", "1"},
+        GetCase{"LineWithoutEqualSignIsNoKey", "[A]\nk\nk=3\n", "A", "k", "3"},
+        GetCase{"LastLineWithoutNewline", "[A]\nk=4", "A", "k", "4"}),
     [](const auto& param) { return param.param.name; });
 
 }  // namespace

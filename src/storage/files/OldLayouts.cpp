@@ -207,6 +207,16 @@ std::vector<OldLayout> trackLayouts() {
     return layouts;
 }
 
+const std::vector<OldLayout>& seqTable() {
+    static const std::vector<OldLayout> layouts = seqLayouts();
+    return layouts;
+}
+
+const std::vector<OldLayout>& trackTable() {
+    static const std::vector<OldLayout> layouts = trackLayouts();
+    return layouts;
+}
+
 const OldLayout* findBySize(const std::vector<OldLayout>& layouts, std::int64_t size) {
     for (const OldLayout& layout : layouts) {
         if (layout.size == size) return &layout;
@@ -214,16 +224,30 @@ const OldLayout* findBySize(const std::vector<OldLayout>& layouts, std::int64_t 
     return nullptr;
 }
 
+std::vector<std::int64_t> readableSizes(const std::vector<OldLayout>& layouts) {
+    std::vector<std::int64_t> sizes;
+    for (const OldLayout& layout : layouts) {
+        if (layout.readable) sizes.push_back(layout.size);
+    }
+    return sizes;
+}
+
 }  // namespace
 
 const OldLayout* oldSeqLayout(std::int64_t size) {
-    static const std::vector<OldLayout> layouts = seqLayouts();
-    return findBySize(layouts, size);
+    return findBySize(seqTable(), size);
 }
 
 const OldLayout* oldTrackLayout(std::int64_t size) {
-    static const std::vector<OldLayout> layouts = trackLayouts();
-    return findBySize(layouts, size);
+    return findBySize(trackTable(), size);
+}
+
+std::vector<std::int64_t> readableOldSeqSizes() {
+    return readableSizes(seqTable());
+}
+
+std::vector<std::int64_t> readableOldTrackSizes() {
+    return readableSizes(trackTable());
 }
 
 }  // namespace wl

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "storage/files/BlockIo.h"
 
@@ -22,5 +23,12 @@ struct OldLayout {
 // Thread: any. Allocates on first use only.
 const OldLayout* oldSeqLayout(std::int64_t size);
 const OldLayout* oldTrackLayout(std::int64_t size);
+
+// The sizes of the older sequencer or track layouts that can be read, in the order they are
+// compared.
+//
+// Thread: any. Allocates.
+std::vector<std::int64_t> readableOldSeqSizes();
+std::vector<std::int64_t> readableOldTrackSizes();
 
 }  // namespace wl

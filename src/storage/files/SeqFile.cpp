@@ -5,6 +5,7 @@
 #include "storage/EventLog.h"
 #include "storage/files/FileLayouts.h"
 #include "storage/files/OldConversions.h"
+#include "storage/files/ShowFileReports.h"
 #include "storage/files/StoreReset.h"
 
 namespace wl {
@@ -28,29 +29,8 @@ std::string olderLogText(int version) {
            std::to_string(version);
 }
 
-void reportOutcome(ShowFileSession& session, const std::string& path, const ReadOutcome& outcome) {
-    switch (outcome.status) {
-        case ReadOutcome::Status::Loaded:
-            if (outcome.version != 0) {
-                session.log.WriteLog("ReadRetroSeq", "Version ", olderLogText(outcome.version));
-            }
-            return;
-        case ReadOutcome::Status::UnknownSize:
-            return;
-        case ReadOutcome::Status::UnreadableOlder:
-            session.log.WriteLog("ReadRetroSeq", "Version ",
-                                 "Unreadable old WL " + std::to_string(outcome.version));
-            session.op.tell(BoxKind::Error,
-                            "The sequencer file " + path + " (" + std::to_string(outcome.size) +
-                                " bytes) is an older version whose layout cannot be read; "
-                                "nothing was loaded.");
-            return;
-        case ReadOutcome::Status::Failed:
-            session.errors.ReportError(kWho, "OpenSeqFile",
-                                       "input/output error in " + path + ": " + outcome.failure);
-            return;
-    }
-}
+const ShowFileKind kSeqKind{"sequencer file", "OpenSeqFile", "ReadRetroSeq",
+                            olderLogText,     kSeqFileBytes, readableOldSeqSizes};
 
 }  // namespace
 
@@ -78,20 +58,14 @@ void OpenSeqFile(ShowFileSession& session, ShowTables& tables) {
         SaveSeqFile(session, tables);
         return;
     }
-    reportOutcome(session, session.LastFileSeq, ReadSeqData(session.LastFileSeq, tables));
+    reportReadOutcome(session, kSeqKind, session.LastFileSeq,
+                      ReadSeqData(session.LastFileSeq, tables));
 }
 
 void SaveSeqFile(ShowFileSession& session, ShowTables& tables) {
     session.LastFileSeq = session.ProgramDir + fileNamePart(session.LastFileSeq);
-    const std::string& path = session.LastFileSeq;
-    if (const std::string failure = WriteSeqData(path, tables); !failure.empty()) {
-        session.errors.ReportError(kWho, "SaveSeqFile",
-                                   "input/output error in " + path + ": " + failure);
-    }
-    if (!fileExists(path)) {
-        session.log.WriteLog(kWho, "SaveSeqFile", "not FileExists " + path);
-        session.op.tell(BoxKind::Error, "no Write Seq and FileExists! \n\r" + path);
-    }
+    reportSave(session, "SaveSeqFile", "Seq", session.LastFileSeq,
+               WriteSeqData(session.LastFileSeq, tables));
 }
 
 void SaveSeqCopy(ShowFileSession& session, ShowTables& tables) {

@@ -11,7 +11,7 @@ namespace wl {
 
 // The sequencer file (".seq"): the whole sequencer store with the settings record, channel
 // limits and names, kits, schedule, macros and influences, 53 blocks, recognised by its size.
-// Older sizes are read and converted; a size nobody knows loads nothing and says nothing.
+// Older sizes are read and converted; a size nobody knows loads nothing and is reported.
 
 // Reads a sequencer file of any supported version into tables already reset, converting an older
 // layout. Says nothing: the outcome tells what happened.
@@ -23,8 +23,9 @@ ReadOutcome ReadSeqData(const std::string& path, ShowTables& tables);
 std::string WriteSeqData(const std::string& path, ShowTables& tables);
 
 // Resets the store and loads the file `LastFileSeq` names. A missing file is replaced by a file of
-// reset tables named after the program in the program folder; older versions and failures are
-// logged and reported.
+// reset tables named after the program in the program folder; older versions are logged; a size
+// no layout has, an unreadable older layout and failures are logged and told to the operator,
+// the store staying reset.
 void OpenSeqFile(ShowFileSession& session, ShowTables& tables);
 
 // Writes the ".seq" file into the program folder under the file-name part of `LastFileSeq`,

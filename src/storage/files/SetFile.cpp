@@ -3,12 +3,16 @@
 #include "platform/Operator.h"
 #include "storage/ErrorReporter.h"
 #include "storage/files/FileLayouts.h"
+#include "storage/files/ShowFileReports.h"
 
 namespace wl {
 
 namespace {
 
 constexpr const char* kSetName = "Wavelumina.set";
+
+// The snapshot has no older layouts.
+const ShowFileKind kSetKind{"system data file", "LoadSetFile", "", nullptr, kSetFileBytes, nullptr};
 
 }  // namespace
 
@@ -41,7 +45,10 @@ void LoadSetFile(ShowFileSession& session, ShowTables& tables) {
         return;
     }
     std::string failure;
-    if (!ReadSetData(path, tables, failure) && !failure.empty()) {
+    if (ReadSetData(path, tables, failure)) return;
+    if (failure.empty()) {
+        reportUnknownSize(session, kSetKind, path, fileSize(path));
+    } else {
         session.errors.ReportError("ReadSave", "LoadSetFile",
                                    "input/output error in " + path + ": " + failure);
     }

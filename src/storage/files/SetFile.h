@@ -22,7 +22,8 @@ bool ReadSetData(const std::string& path, ShowTables& tables, std::string& failu
 std::string WriteSetData(const std::string& path, ShowTables& tables);
 
 // The music-show window's "Save System Data Time Min Max " and "Load System Data Time Min Max ".
-// A missing snapshot is told to the operator; one of another size is ignored.
+// A missing snapshot is told to the operator; one of another size loads nothing and is logged and
+// told to the operator.
 void SaveSetFile(ShowFileSession& session, ShowTables& tables);
 void LoadSetFile(ShowFileSession& session, ShowTables& tables);
 

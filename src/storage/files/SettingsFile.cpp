@@ -1,11 +1,10 @@
 #include "storage/files/SettingsFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "storage/ErrorReporter.h"
@@ -39,35 +38,40 @@ constexpr std::pair<const char*, const char*> kIdentity[] = {
     {"Type", "Show controller"},
 };
 
-std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+// The whole file, or empty with `failure` set when it exists but cannot be read. A missing file
+// is no failure: the settings file is made by its first save.
+std::string readWholeFile(const std::string& path, std::string& failure) {
+    QFile file(QString::fromStdString(path));
+    if (!file.exists()) return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        failure = file.errorString().toStdString();
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        failure = file.errorString().toStdString();
+        return {};
+    }
+    return bytes.toStdString();
+}
+
+// Every write of the settings file, reported when it fails.
+void saveReported(ShowFileSession& session, const IniFile& ini, const char* where) {
+    if (const std::string failure = ini.save(); !failure.empty()) {
+        session.errors.ReportError(
+            "ReadSave", where,
+            "cannot write " + settingsFilePath(session.ProgramDir) + ": " + failure);
+    }
 }
 
 }  // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path)), text_(readWholeFile(path_)) {}
+IniFile::IniFile(std::string path)
+    : path_(std::move(path)), text_(readWholeFile(path_, readFailure_)) {}
 
 std::string IniFile::value(std::string_view section, std::string_view key,
                            std::string_view fallback) const {
-    const QString wantedSection = QString::fromUtf8(section.data(), qsizetype(section.size()));
-    const QString wantedKey = QString::fromUtf8(key.data(), qsizetype(key.size()));
-    bool inSection = false;
-    for (const QString& raw : QString::fromStdString(text_).split(u'\n')) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            inSection = line.mid(1, line.size() - 2)
-                            .trimmed()
-                            .compare(wantedSection, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (inSection && eq >= 0 &&
-            line.left(eq).trimmed().compare(wantedKey, Qt::CaseInsensitive) == 0) {
-            return line.mid(eq + 1).trimmed().toStdString();
-        }
-    }
-    return std::string(fallback);
+    return std::string(getIniValue(text_, section, key).value_or(fallback));
 }
 
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
@@ -75,6 +79,10 @@ void IniFile::set(std::string_view section, std::string_view key, std::string_vi
 }
 
 std::string IniFile::save() const {
+    if (!readFailure_.empty()) {
+        return "the file could not be read (" + readFailure_ +
+               "), so it was left as it was rather than replaced by these keys alone";
+    }
     QSaveFile file(QString::fromStdString(path_));
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text_.data(), static_cast<qint64>(text_.size())) !=
@@ -104,11 +112,7 @@ void LoadIniSettings(ShowFileSession& session) {
     const std::string counted = ini.value("AreaCount", "CountOpen", "1");
     session.CountOpen = std::atoi(counted.c_str()) + 1;
     ini.set("AreaCount", "CountOpen", std::to_string(session.CountOpen));
-    if (const std::string failure = ini.save(); !failure.empty()) {
-        session.errors.ReportError(
-            "ReadSave", "LoadIniSettings",
-            "cannot write " + settingsFilePath(session.ProgramDir) + ": " + failure);
-    }
+    saveReported(session, ini, "LoadIniSettings");
     const std::string& dir = session.ProgramDir;
     session.LastFileShow = ini.value("AreaFile", "LastFileShow", programFile(dir, ".shw"));
     session.LastFileTrack = ini.value("AreaFile", "LastFileTrack", programFile(dir, ".trk"));
@@ -133,11 +137,7 @@ void SaveIniSettings(ShowFileSession& session, const ContractData* contract) {
     ini.set("AreaFile", "LastFileTrack", session.LastFileTrack);
     ini.set("AreaFile", "LastFileSkin", session.LastFileSkin);
     ini.set("AreaFile", "LastFileSeq", session.LastFileSeq);
-    if (const std::string failure = ini.save(); !failure.empty()) {
-        session.errors.ReportError(
-            "ReadSave", "SaveIniSettings",
-            "cannot write " + settingsFilePath(session.ProgramDir) + ": " + failure);
-    }
+    saveReported(session, ini, "SaveIniSettings");
 }
 
 }  // namespace wl

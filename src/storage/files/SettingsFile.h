@@ -10,23 +10,29 @@ namespace wl {
 struct ShowFileSession;
 
 // A sectioned key=value text file read whole, edited in memory and written back atomically.
-// Section and key names compare without regard to letter case; values are UTF-8 text, trimmed of
+// Names match as `getIniValue`/`setIniValue` match them; values are UTF-8 text, trimmed of
 // surrounding blanks when read.
 //
 // Thread: owner thread. Allocates.
 class IniFile {
   public:
-    // Reads the file when it exists; a missing file reads as empty.
+    // Reads the file when it exists; a missing file reads as empty (a first start). A file that
+    // exists but cannot be read also reads as empty, and `readFailure` keeps the reason.
     explicit IniFile(std::string path);
 
     std::string value(std::string_view section, std::string_view key,
                       std::string_view fallback) const;
     void set(std::string_view section, std::string_view key, std::string_view value);
-    // Writes the text back; returns the reason of a failure, empty on success.
+    // Writes the text back; returns the reason of a failure, empty on success. A file that could
+    // not be read is never written over: only its own keys would be left of it.
     std::string save() const;
+
+    // Why the existing file could not be read; empty when it was read or is missing.
+    const std::string& readFailure() const { return readFailure_; }
 
   private:
     std::string path_;
+    std::string readFailure_;
     std::string text_;
 };
 

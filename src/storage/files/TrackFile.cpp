@@ -2,12 +2,11 @@
 
 #include <QStringEncoder>
 
-#include "platform/Operator.h"
-#include "storage/ErrorReporter.h"
 #include "storage/EventLog.h"
 #include "storage/files/FileLayouts.h"
 #include "storage/files/OldConversions.h"
 #include "storage/files/SettingsFile.h"
+#include "storage/files/ShowFileReports.h"
 
 namespace wl {
 
@@ -16,14 +15,12 @@ namespace {
 constexpr const char* kWho = "ReadSave";
 constexpr const char* kWhere = "OpenTrackFile";
 
-void reportOutcome(ShowFileSession& session, const std::string& path, const ReadOutcome& outcome) {
-    if (outcome.status == ReadOutcome::Status::Failed) {
-        session.errors.ReportError(kWho, kWhere,
-                                   "input/output error in " + path + ": " + outcome.failure);
-    } else if (outcome.status == ReadOutcome::Status::Loaded && outcome.version != 0) {
-        session.log.WriteLog("ReadRetroTrack", "Version ", std::to_string(outcome.version));
-    }
+std::string versionNumber(int version) {
+    return std::to_string(version);
 }
+
+const ShowFileKind kTrackKind{"track file",  kWhere,          "ReadRetroTrack",
+                              versionNumber, kTrackFileBytes, readableOldTrackSizes};
 
 // Texts of the settings file are UTF-8; the header holds them in the Windows code page the other
 // names of the file use.
@@ -83,21 +80,15 @@ void OpenTrackFile(ShowFileSession& session, ShowTables& tables) {
                              "Saved Empty Track Name: " + markedPath(session.LastFileTrack));
         return;
     }
-    reportOutcome(session, session.LastFileTrack, ReadTrackData(session.LastFileTrack, tables));
+    reportReadOutcome(session, kTrackKind, session.LastFileTrack,
+                      ReadTrackData(session.LastFileTrack, tables));
 }
 
 void SaveTrackFileName(ShowFileSession& session, ShowTables& tables) {
     session.LastFileTrack = session.ProgramDir + "Projects/" + fileNamePart(session.LastFileTrack);
-    const std::string& path = session.LastFileTrack;
     SetTrackHeader(tables.tracks, TrackHeaderText(session.ProgramDir, session.LastFileSeq));
-    if (const std::string failure = WriteTrackData(path, tables); !failure.empty()) {
-        session.errors.ReportError(kWho, "SaveTrackFileName",
-                                   "input/output error in " + path + ": " + failure);
-    }
-    if (!fileExists(path)) {
-        session.log.WriteLog(kWho, "SaveTrackFileName", "not FileExists " + path);
-        session.op.tell(BoxKind::Error, "no Write Tracks and FileExists! \n\r" + path);
-    }
+    reportSave(session, "SaveTrackFileName", "Tracks", session.LastFileTrack,
+               WriteTrackData(session.LastFileTrack, tables));
 }
 
 }  // namespace wl

@@ -38,7 +38,8 @@ std::string WriteTrackData(const std::string& path, ShowTables& tables);
 
 // Resets the tracks and loads the file `LastFileTrack` names (its extension made ".trk"). A
 // missing file falls back to the program's default track file and, when that is missing too, an
-// empty track file is written into "Projects/".
+// empty track file is written into "Projects/". A file of a size no layout has loads nothing and
+// is logged and told to the operator, as are failures; the tracks stay reset.
 void OpenTrackFile(ShowFileSession& session, ShowTables& tables);
 
 // Writes the track file into "Projects/" under the file-name part of `LastFileTrack`, which then

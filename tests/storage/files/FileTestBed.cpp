@@ -1,5 +1,7 @@
 #include "FileTestBed.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +15,19 @@ FileTestBed::FileTestBed() {
 
 std::string FileTestBed::logText() const {
     return readText(log.file().string());
+}
+
+void FileTestBed::expectRefusedSize(const std::string& where, const std::string& path,
+                                    std::int64_t size, std::int64_t expected) {
+    const std::string found = std::to_string(size);
+    EXPECT_NE(logText().find("Who: ReadSave Where: " + where + "= Info=Unknown size: " + path +
+                             " holds " + found + " bytes, expected " + std::to_string(expected)),
+              std::string::npos)
+        << logText();
+    ASSERT_EQ(sys.op.shown.size(), 1u);
+    EXPECT_EQ(sys.op.shown[0].kind, BoxKind::Error);
+    EXPECT_NE(sys.op.shown[0].text.find(path + " holds " + found + " bytes"), std::string::npos)
+        << sys.op.shown[0].text;
 }
 
 void writeFileWith(const std::string& path, std::int64_t size,

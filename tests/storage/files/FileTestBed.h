@@ -51,6 +51,12 @@ struct FileTestBed {
 
     std::string dir() { return sys->ProgramDir; }
     std::string logText() const;
+
+    // Expects the one report of a file refused for its size: the log line of `where` naming the
+    // path, the size found and, first of the sizes expected, `expected`; and one error box naming
+    // the file and the size found.
+    void expectRefusedSize(const std::string& where, const std::string& path, std::int64_t size,
+                           std::int64_t expected);
 };
 
 // A file of `size` bytes, zero but for the given (offset, byte) pairs; large files stay sparse.

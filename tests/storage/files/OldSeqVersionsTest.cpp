@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FileTestBed.h"
+#include "storage/files/FileLayouts.h"
 #include "storage/files/SeqFile.h"
 
 namespace wl::test {
@@ -129,7 +130,11 @@ TEST(OldSeqVersions, ASizeNextToAnOlderOneIsNoVersion) {
     OldFile file(4'241'118, {{4'237'440, 3}});
     ShowTables& t = file.open();
     EXPECT_EQ(t.channels.ChannelMin[1], 0);
-    EXPECT_EQ(file.bed.logText(), "");
+    EXPECT_EQ(file.bed.logText().find("ReadRetroSeq"), std::string::npos);
+    file.bed.expectRefusedSize("OpenSeqFile", file.bed.dir() + "old.seq", 4'241'118, kSeqFileBytes);
+    const std::string log = file.bed.logText();
+    EXPECT_NE(log.find(", 4241117, "), std::string::npos) << "the older sizes that load";
+    EXPECT_EQ(log.find("101306912"), std::string::npos) << "an unreadable size loads nothing";
 }
 
 }  // namespace

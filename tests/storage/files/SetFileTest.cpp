@@ -35,17 +35,20 @@ TEST(SetFile, SaveAndLoadRestoreTheSystemDataAndLeaveScenesAlone) {
     EXPECT_EQ(bed.tables.kits.KeySeq[0], 6);
 }
 
-TEST(SetFile, MissingFileIsToldAndAWrongSizeIgnored) {
+TEST(SetFile, MissingFileIsTold) {
     FileTestBed bed;
     LoadSetFile(bed.session, bed.tables);
     ASSERT_EQ(bed.sys.op.shown.size(), 1u);
     EXPECT_EQ(bed.sys.op.shown[0].text, "No Exists File " + bed.dir() + "Wavelumina.set");
+}
 
+TEST(SetFile, AWrongSizeLoadsNothingAndIsReported) {
+    FileTestBed bed;
     writeFileWith(setFilePath(bed.dir()), kSetFileBytes + 1, {{66'016, 10}});
     bed.tables.channels.ChannelMax[1] = 77;
     LoadSetFile(bed.session, bed.tables);
     EXPECT_EQ(bed.tables.channels.ChannelMax[1], 77);
-    EXPECT_EQ(bed.sys.op.shown.size(), 1u);
+    bed.expectRefusedSize("LoadSetFile", setFilePath(bed.dir()), kSetFileBytes + 1, kSetFileBytes);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FileTestBed.h"
 #include "storage/SettingsDefaults.h"
 #include "storage/files/SettingsFile.h"
@@ -18,6 +20,7 @@ TEST(SettingsFile, FirstStartTakesTheProgramsNamesAndCountsTwo) {
     EXPECT_EQ(bed.sys->FileVersion, "No_File_Version");
     EXPECT_EQ(bed.sys->CountOpen, 2);
     EXPECT_EQ(IniFile(settingsFilePath(bed.dir())).value("AreaCount", "CountOpen", ""), "2");
+    EXPECT_TRUE(bed.sys.op.shown.empty()) << "a missing settings file is no failure";
 
     LoadIniSettings(bed.session);
     EXPECT_EQ(bed.sys->CountOpen, 3);
@@ -81,6 +84,43 @@ TEST(SettingsFile, OtherSectionsAndKeysSurviveASave) {
     LoadIniSettings(bed.session);
     EXPECT_EQ(IniFile(settingsFilePath(bed.dir())).value("SystemInfo", "Mapping", ""), "false");
     EXPECT_EQ(bed.sys->FileVersion, "3.1.0.7");
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadIsNeverSavedOver) {
+    FileTestBed bed;
+    const std::string path = settingsFilePath(bed.dir());
+    std::filesystem::create_directory(path);  // there, but nothing can read it as a file
+    IniFile ini(path);
+    EXPECT_NE(ini.readFailure(), "");
+    ini.set("SystemInfo", "Mapping", "0");
+    std::filesystem::remove(path);  // a save would now succeed, were it allowed
+
+    EXPECT_NE(ini.save().find("could not be read"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(IniFile(path).readFailure(), "") << "a missing file is no failure";
+}
+
+TEST(SettingsFile, LoadAndSaveReportAFileThatCannotBeRead) {
+    const struct {
+        const char* where;
+        void (*run)(ShowFileSession&);
+    } cases[] = {
+        {"LoadIniSettings", [](ShowFileSession& s) { LoadIniSettings(s); }},
+        {"SaveIniSettings", [](ShowFileSession& s) { SaveIniSettings(s); }},
+    };
+    for (const auto& c : cases) {
+        FileTestBed bed;
+        std::filesystem::create_directory(settingsFilePath(bed.dir()));
+        c.run(bed.session);
+
+        ASSERT_EQ(bed.sys.op.shown.size(), 1u) << c.where;
+        const std::string& text = bed.sys.op.shown[0].text;
+        EXPECT_NE(text.find(c.where), std::string::npos) << text;
+        EXPECT_NE(text.find(settingsFilePath(bed.dir()) + ": the file could not be read"),
+                  std::string::npos)
+            << text;
+        EXPECT_TRUE(std::filesystem::is_directory(settingsFilePath(bed.dir())));
+    }
 }
 
 TEST(SettingsRecordReset, StartValuesOverAZeroedRecord) {

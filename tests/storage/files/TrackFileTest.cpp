@@ -107,7 +107,7 @@ TEST(TrackFile, MissingFilesFallBackToAnEmptyTrackInProjects) {
     EXPECT_NE(log.find(key + "Saved Empty Track Name: >" + saved + "<"), std::string::npos);
 }
 
-TEST(TrackFile, AFileOneByteOffLoadsNothingAndSaysNothing) {
+TEST(TrackFile, AFileOneByteOffLoadsNothingAndIsReported) {
     for (const std::int64_t size : {kTrackFileBytes - 1, kTrackFileBytes + 1}) {
         FileTestBed bed;
         bed.sys->LastFileTrack = bed.dir() + "odd.trk";
@@ -119,7 +119,7 @@ TEST(TrackFile, AFileOneByteOffLoadsNothingAndSaysNothing) {
         EXPECT_EQ(bed.tables.tracks.TrackOffset[0], 128);
         EXPECT_EQ(bed.tables.tracks.TrackAdvance[0], 4);
         EXPECT_EQ(bed.sys->LastFileTrack, bed.dir() + "odd.trk");
-        EXPECT_EQ(bed.logText(), "");
+        bed.expectRefusedSize("OpenTrackFile", bed.dir() + "odd.trk", size, kTrackFileBytes);
     }
 }
 
