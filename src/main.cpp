@@ -23,6 +23,7 @@
 #include "platform/PosixSharedMemory.h"
 #include "platform/QtSchedulerDriver.h"
 #include "platform/ShutdownSignals.h"
+#include "platform/WallClock.h"
 #include "storage/ProgramHome.h"
 
 namespace {
@@ -77,6 +78,13 @@ int runShow(wl::System& system, const wl::CommandLine& options, bool headless) {
         system.scheduler.start(end);
     }
     wl::ShutdownSignals shutdown([] { QCoreApplication::quit(); });
+    if (!shutdown.failureReason().empty()) {
+        system.log.WriteLog("wavelumina", "main", shutdown.failureReason());
+        system.op.tell(wl::BoxKind::Warning,
+                       "SIGINT and SIGTERM will end the program without "
+                       "saving: " +
+                           shutdown.failureReason());
+    }
     wl::QtSchedulerDriver driver(system.scheduler);
     driver.begin();
     return QCoreApplication::exec();
@@ -129,6 +137,10 @@ int main(int argc, char** argv) {
     wl::HeadlessOperator headlessOperator(std::cerr);
     wl::DesktopOperator desktopOperator;
     wl::SystemSetup setup;
+    // Real runs read the machine's clock each time, so clock corrections and a long uptime never
+    // shift the schedule; a virtual run's time of day moves with its virtual clock instead.
+    wl::SystemWallClock realClock;
+    if (!options.virtualClock) setup.wallClock = &realClock;
     setup.programDir = wl::resolveProgramDir(wl::programHomeChoices(options.home));
     setup.op = headless ? static_cast<wl::Operator*>(&headlessOperator) : &desktopOperator;
     setup.ftdiDriver = usbDriver.get();

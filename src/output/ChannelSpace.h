@@ -49,11 +49,6 @@ struct ChannelSpace {
     DeviceMap Map{};
 };
 
-// The global number of channel `channel` (1..512) of universe `universe` (0 for A).
-constexpr int channelNumber(int universe, int channel) {
-    return kUniverseSize * universe + channel;
-}
-
 // "A001" .. "H512"; empty outside 1..4096.
 std::string ChannelLabel(int channel);
 

@@ -5,6 +5,7 @@
 
 #include "output/FountainModes.h"
 #include "output/OutputSettings.h"
+#include "output/SequencerLinks.h"
 #include "output/TwoDigits.h"
 #include "platform/Operator.h"
 #include "storage/SettingsRecord.h"
@@ -68,7 +69,8 @@ void recallDynamic(MacroContext& ctx, int m) {
     const auto sequences = std::min({ctx.SeqJob.size(), ctx.CurScene.size(), jobs.size()});
     for (std::size_t s = 0; s < sequences; ++s) {
         ctx.CurScene[s] = scenes[s];
-        ctx.SeqJob[s] = jobs[s];
+        // A damaged job above PLAY would count as running for the output but never step.
+        ctx.SeqJob[s] = std::min(jobs[s], kJobPlay);
     }
 }
 

@@ -8,6 +8,11 @@
 
 namespace wl {
 
+// Run modes of a sequence (`SeqJob`).
+inline constexpr std::uint8_t kJobOff = 0;   // silent: the output cycle skips its channels
+inline constexpr std::uint8_t kJobStop = 1;  // holds its last output, does not step
+inline constexpr std::uint8_t kJobPlay = 2;  // steps on its timer
+
 // One sequence's links: index n - 1 is nonzero when the sequence drives channel n.
 using LinkRow = std::array<std::uint8_t, kChannelCount>;
 

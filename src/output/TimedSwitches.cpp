@@ -1,5 +1,7 @@
 #include "output/TimedSwitches.h"
 
+#include <algorithm>
+
 #include "output/FountainModes.h"
 #include "output/OutputSettings.h"
 #include "output/TwoDigits.h"
@@ -30,9 +32,13 @@ struct DailyPeriod {
     }
 };
 
+// Stored times outside the day are held at its edges (hour 24, minute 60), which keeps their
+// meaning (a time never reached, the next full hour) without overflowing the minute count.
 DailyPeriod periodAt(const SettingsRecord& settings, int first) {
     const auto& rec = settings.SettingsRec;
-    return {rec[first], rec[first + 1], rec[first + 2], rec[first + 3]};
+    const auto hour = [&](int entry) { return std::clamp(rec[entry], 0, 24); };
+    const auto minute = [&](int entry) { return std::clamp(rec[entry], 0, 60); };
+    return {hour(first), minute(first + 1), hour(first + 2), minute(first + 3)};
 }
 
 int switchEntry(int switchIndex) {

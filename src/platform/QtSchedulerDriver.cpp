@@ -12,6 +12,10 @@ QtSchedulerDriver::QtSchedulerDriver(Scheduler& scheduler, QObject* parent)
     scheduler_.setWakeUp([this](Scheduler::Millis deadline) { aimAt(deadline); });
 }
 
+QtSchedulerDriver::~QtSchedulerDriver() {
+    scheduler_.setWakeUp(nullptr);
+}
+
 void QtSchedulerDriver::begin() {
     clock_.start();
     aimAt(scheduler_.nextDeadline());

@@ -15,6 +15,9 @@ namespace wl {
 class QtSchedulerDriver : public QObject {
   public:
     explicit QtSchedulerDriver(Scheduler& scheduler, QObject* parent = nullptr);
+    // The scheduler outlives the driver (closing still starts and stops tasks): it must not call
+    // back into a driver that is gone.
+    ~QtSchedulerDriver() override;
 
     // Starts following the real clock; the scheduler's time 0 is now.
     void begin();

@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace wl {
 
@@ -17,9 +18,14 @@ class ShutdownSignals : public QObject {
     explicit ShutdownSignals(std::function<void()> onSignal, QObject* parent = nullptr);
     ~ShutdownSignals() override;
 
+    // Why the signals could not be caught (they would then end the program without a close),
+    // empty when they are.
+    const std::string& failureReason() const { return failureReason_; }
+
   private:
     std::function<void()> onSignal_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::string failureReason_;
 };
 
 }  // namespace wl

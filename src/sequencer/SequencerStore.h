@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "output/SequencerLinks.h"
 #include "sequencer/SceneLevels.h"
 
 namespace wl {
@@ -14,11 +15,6 @@ namespace wl {
 inline constexpr int kPlayableScenes = 254;
 inline constexpr int kLastPatternScene = 254;
 inline constexpr int kNameLength = 16;
-
-// Run modes (`SeqJob`).
-inline constexpr std::uint8_t kJobOff = 0;   // silent: the output cycle skips its channels
-inline constexpr std::uint8_t kJobStop = 1;  // holds its last output, does not step
-inline constexpr std::uint8_t kJobPlay = 2;  // steps on its timer
 
 // Clock sources (`SeqSource`), in the order of the "Source " selector.
 inline constexpr std::uint8_t kSourceTempo = 0;

@@ -92,6 +92,14 @@ TEST_F(MacrosTest, ADynamicMacroRestartsItsSequencesInPause) {
     EXPECT_EQ(page.LabelStaMacro, "Read Dinam Macro 32");
 }
 
+TEST_F(MacrosTest, ADamagedRunModeInADynamicMacroComesBackAsPlay) {
+    auto ctx = context();
+    macros->MacroMode[3] = kMacroDynamic;
+    macros->MacroTabC[3][7] = 9;
+    ReadMacro(ctx, 3);
+    EXPECT_EQ(t.SeqJob[7], 2);
+}
+
 TEST_F(MacrosTest, ARightClickWithoutEnableRecordOnlyStartsTheLabelTimer) {
     auto ctx = context();
     t.space.ChannelTestLevel[1] = 200;

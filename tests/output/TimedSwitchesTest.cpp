@@ -49,6 +49,11 @@ TEST(TimedSwitchTest, SwitchesByItsTimesAcrossTheDay) {
         // Equal times are never on.
         {8, 15, 8, 15, 8, 15, false},
         {8, 15, 8, 15, 20, 0, false},
+        // Damaged times: minute 75 of hour 10 is the next full hour; an off time at hour 30 is
+        // never reached.
+        {10, 75, 23, 0, 10, 59, false},
+        {10, 75, 23, 0, 11, 0, true},
+        {6, 0, 30, 0, 23, 59, true},
     };
     for (const ClockCase& c : cases) {
         SettingsRecord settings;
