@@ -35,7 +35,8 @@ class FtdiDriver {
     virtual FtStatus setTimeouts(Handle handle, std::uint32_t readMs, std::uint32_t writeMs) = 0;
     // A cheap question to the board; it fails when the board is gone.
     virtual FtStatus getQueueStatus(Handle handle, std::uint32_t& received) = 0;
-    // Blocks until the bytes are written or the write time-out passes.
+    // Blocks until the bytes are written or the write time-out passes. A write that took fewer
+    // bytes than it was given is an I/O error; `written` still says how many went out.
     virtual FtStatus write(Handle handle, const std::uint8_t* data, std::uint32_t count,
                            std::uint32_t& written) = 0;
 };
