@@ -3,7 +3,6 @@
 // allocation made while a busy show runs on the virtual clock.
 
 #include <gtest/gtest.h>
-#include <sys/mman.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -11,9 +10,6 @@
 
 #include "app/Startup.h"
 #include "app/System.h"
-#include "fakes/FakeOperator.h"
-#include "fakes/FakeSharedMemory.h"
-#include "fakes/FakeWallClock.h"
 #include "fakes/TestSystem.h"
 #include "platform/FtdiDriver.h"
 #include "sequencer/SequencerStore.h"
@@ -74,23 +70,9 @@ class NoWindows final : public WindowFactory {
 };
 
 TEST(HotPathAllocationTest, ABusyShowRunsWithoutAllocating) {
-    test::TempDir home;
-    test::FakeOperator op;
-    test::FakeWallClock clock;
-    clock.set(2026, 12, 9, 21, 0, 0);
-    test::FakeSharedMemory sharedMemory;
     QuietBoard board;
-    const std::string guard = test::uniqueGuardName();
-    SystemSetup setup;
-    setup.programDir = home.dir();
-    setup.op = &op;
-    setup.wallClock = &clock;
-    setup.instanceName = guard;
-    setup.ftdiDriver = &board;
-    setup.sharedMemory = &sharedMemory;
-    setup.usbLinkMode = UsbLinkMode::Synchronous;
-    auto system = std::make_unique<System>(setup);
-    System& s = *system;
+    test::TestSystem ts(test::uniqueGuardName(), &board);
+    System& s = *ts;
     NoWindows windows;
     createWindows(s, windows);
 
@@ -123,8 +105,6 @@ TEST(HotPathAllocationTest, ABusyShowRunsWithoutAllocating) {
     EXPECT_EQ(board.packets - packetsBefore, 500 * 4);  // the show really ran
 
     destroyWindows(s);
-    system.reset();
-    shm_unlink(guard.c_str());
 }
 
 }  // namespace

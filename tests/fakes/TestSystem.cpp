@@ -31,14 +31,14 @@ std::string uniqueGuardName() {
     return "/wl-test-guard-" + uniqueSuffix();
 }
 
-TestSystem::TestSystem(std::string guard) : guardName(std::move(guard)) {
+TestSystem::TestSystem(std::string guard, FtdiDriver* board) : guardName(std::move(guard)) {
     clock.set(2026, 12, 9, 14, 5, 7);
     SystemSetup setup;
     setup.programDir = home.dir();
     setup.op = &op;
     setup.wallClock = &clock;
     setup.instanceName = guardName;
-    setup.ftdiDriver = &ftdi;
+    setup.ftdiDriver = board != nullptr ? board : &ftdi;
     setup.sharedMemory = &sharedMemory;
     setup.usbLinkMode = UsbLinkMode::Synchronous;
     system = std::make_unique<System>(setup);

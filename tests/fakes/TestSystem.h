@@ -37,8 +37,8 @@ std::string uniqueGuardName();
 // the hardware or each other.
 struct TestSystem {
     // `guard` names the single-instance guard; two systems given the same name meet like two
-    // copies of the program.
-    explicit TestSystem(std::string guard = uniqueGuardName());
+    // copies of the program. `board`, when given, stands in for the fake USB board.
+    explicit TestSystem(std::string guard = uniqueGuardName(), FtdiDriver* board = nullptr);
     ~TestSystem();
     TestSystem(const TestSystem&) = delete;
     TestSystem& operator=(const TestSystem&) = delete;
