@@ -1,5 +1,5 @@
 // Program entry: reads the command line, chooses the desktop or a headless run, creates the
-// windows in their order and runs the scheduler until the program is closed.
+// windows in their order and runs the show's engine until the program is closed.
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/Engine.h"
 #include "app/HeadlessOperator.h"
 #include "app/HeadlessStatus.h"
 #include "app/OperatingMode.h"
@@ -21,7 +22,6 @@
 #include "platform/CaptureFtdiDriver.h"
 #include "platform/LibFtdiDriver.h"
 #include "platform/PosixSharedMemory.h"
-#include "platform/QtSchedulerDriver.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/WallClock.h"
 #include "storage/ProgramHome.h"
@@ -65,29 +65,39 @@ std::unique_ptr<wl::FtdiDriver> chooseUsbDriver(const wl::CommandLine& options,
     return board;
 }
 
-int runShow(wl::System& system, const wl::CommandLine& options, bool headless) {
-    if (headless) wl::startHeadlessStatus(system, std::cout);
+// Runs the show until the program is closed: on the virtual clock as fast as the machine can, or
+// on the engine thread in real time while this thread runs the event loop for the windows, the
+// signals and what the engine posts.
+int runShow(wl::Engine& engine, const wl::CommandLine& options, bool headless) {
+    if (headless) wl::startHeadlessStatus(engine, std::cout);
     if (options.virtualClock) {
-        system.scheduler.advance(static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000);
+        engine.advance(static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000);
         return 0;
     }
     if (options.seconds) {
-        const auto end = system.scheduler.addTask(
-            "end of run", static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000,
-            [] { QCoreApplication::quit(); }, false);
-        system.scheduler.start(end);
+        engine.edit([&engine, &options](wl::System& system) {
+            const auto end = system.scheduler.addTask(
+                "end of run", static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000,
+                [&engine] { engine.post([] { QCoreApplication::quit(); }); }, false);
+            system.scheduler.start(end);
+        });
     }
     wl::ShutdownSignals shutdown([] { QCoreApplication::quit(); });
     if (!shutdown.failureReason().empty()) {
-        system.log.WriteLog("wavelumina", "main", shutdown.failureReason());
-        system.op.tell(wl::BoxKind::Warning,
-                       "SIGINT and SIGTERM will end the program without "
-                       "saving: " +
-                           shutdown.failureReason());
+        engine.edit([&shutdown](wl::System& system) {
+            system.log.WriteLog("wavelumina", "main", shutdown.failureReason());
+        });
+        engine.unlockedSystem().op.tell(wl::BoxKind::Warning,
+                                        "SIGINT and SIGTERM will end the program without "
+                                        "saving: " +
+                                            shutdown.failureReason());
     }
-    wl::QtSchedulerDriver driver(system.scheduler);
-    driver.begin();
-    return QCoreApplication::exec();
+    engine.start();
+    const int status = QCoreApplication::exec();
+    engine.stop();
+    // Messages the engine raised in its last moments still reach the operator.
+    engine.deliverPosted();
+    return status;
 }
 
 }  // namespace
@@ -148,11 +158,22 @@ int main(int argc, char** argv) {
     // The virtual clock runs show time faster than a link thread would follow.
     setup.usbLinkMode =
         options.virtualClock ? wl::UsbLinkMode::Synchronous : wl::UsbLinkMode::Threaded;
-    wl::System system(setup);
+    wl::EngineSetup engineSetup;
+    engineSetup.mode = options.virtualClock ? wl::EngineMode::Synchronous : wl::EngineMode::Threaded;
+    wl::Engine* deliverTo = nullptr;
+    engineSetup.wakeOwner = [&deliverTo] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&deliverTo] { deliverTo->deliverPosted(); },
+            Qt::QueuedConnection);
+    };
+    wl::Engine engine(setup, engineSetup);
+    deliverTo = &engine;
+    // Start-up runs here before the engine thread starts, so nothing waits for its file loads.
+    wl::System& system = engine.unlockedSystem();
 
     NoWindows noWindows;
     std::unique_ptr<wl::DesktopWindows> desktop;
-    if (!headless) desktop = std::make_unique<wl::DesktopWindows>(system);
+    if (!headless) desktop = std::make_unique<wl::DesktopWindows>(engine);
     wl::WindowFactory& factory = headless ? static_cast<wl::WindowFactory&>(noWindows) : *desktop;
     wl::createWindows(system, factory);
 
@@ -168,7 +189,7 @@ int main(int argc, char** argv) {
         desktop->present(wl::WindowId::Main);
     }
 
-    const int status = runShow(system, options, headless);
+    const int status = runShow(engine, options, headless);
     wl::MainFormClose(system);
     desktop.reset();
     wl::destroyWindows(system);

@@ -3,10 +3,22 @@
 #include <cstdio>
 #include <ostream>
 
+#include "app/Engine.h"
 #include "app/OperatingMode.h"
 #include "app/System.h"
 
 namespace wl {
+
+namespace {
+
+std::string intervalText(const TimingFigures& figures) {
+    char text[64];
+    std::snprintf(text, sizeof text, "interval p50 %.1f p99 %.1f max %.1f ms", figures.p50Ms,
+                  figures.p99Ms, figures.maxMs);
+    return text;
+}
+
+}  // namespace
 
 std::string headlessStatusLine(const System& system) {
     const auto seconds = system.scheduler.now() / 1000;
@@ -17,14 +29,18 @@ std::string headlessStatusLine(const System& system) {
     return std::string(time) + "  " + ModeText(system.FountainMode) + " MODE  late timer runs " +
            std::to_string(system.scheduler.totalOverruns()) + "  output " +
            std::to_string(static_cast<int>(output.frameRate)) + " fps, late cycles " +
-           std::to_string(output.lateCycles);
+           std::to_string(output.lateCycles) + "  " +
+           intervalText(system.output.timing.intervals());
 }
 
-void startHeadlessStatus(System& system, std::ostream& out) {
-    const auto task = system.scheduler.addTask("headless status", 1000, [&system, &out] {
-        out << headlessStatusLine(system) << std::endl;
+void startHeadlessStatus(Engine& engine, std::ostream& out) {
+    engine.edit([&engine, &out](System& system) {
+        const auto task =
+            system.scheduler.addTask("headless status", 1000, [&engine, &system, &out] {
+                engine.post([line = headlessStatusLine(system), &out] { out << line << std::endl; });
+            });
+        system.scheduler.start(task);
     });
-    system.scheduler.start(task);
 }
 
 }  // namespace wl

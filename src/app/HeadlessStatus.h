@@ -5,14 +5,18 @@
 
 namespace wl {
 
+class Engine;
 class System;
 
-// Thread: owner thread. Building the line allocates; it is made once a second, off the hot paths.
+// Thread: the line is made on the engine, once a second, off the hot paths (it allocates); it is
+// printed on the owner thread, so a slow terminal or journal never holds up the show.
 
-// One line telling how the fountain runs, for a show computer with no screen.
+// One line telling how the fountain runs, for a show computer with no screen: show time, mode,
+// late timer runs, frame rate, late cycles, and the spread of the time between output cycles over
+// the last minute ("interval p50 10.0 p99 10.3 max 11.2 ms").
 std::string headlessStatusLine(const System& system);
 
 // Prints the status line once a second of show time on `out`.
-void startHeadlessStatus(System& system, std::ostream& out);
+void startHeadlessStatus(Engine& engine, std::ostream& out);
 
 }  // namespace wl

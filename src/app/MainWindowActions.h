@@ -4,16 +4,10 @@ namespace wl {
 
 class System;
 
-// The main window's file and player buttons, as operations of the logic.
+// The main window's player buttons, as operations of the logic (its file buttons are in
+// ProjectFiles.h).
 //
-// Thread: owner thread. Allocates (paths, file transfers).
-
-// "Open track and sound": the operator chooses a track file; the ".trk" of that name is opened
-// and becomes the current track.
-void SpeedButtonOpenProjectClick(System& system);
-
-// "Save All Project": the track file, the sequencer file and the settings file, in this order.
-void SpeedButtonSaveFileClick(System& system);
+// Thread: the engine (inside a task or an edit). Never allocates.
 
 // "Play from Start": every sequence stops, the frames are reset and the song goes back to its
 // start with no selection.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <functional>
+#include <cstdint>
 #include <string>
 
 #include "app/ColourScheme.h"
@@ -20,12 +20,10 @@ struct MainWindowState {
     std::array<std::string, 8> statusPanels;
     // Set by start-up when another copy already runs: the program ends once start-up is done.
     bool terminateRequested = false;
-    // Called after the logic changed any of the above; the desktop window repaints.
-    std::function<void()> changed;
+    // Raised after the logic changed any of the above; the desktop window polls it and repaints.
+    std::uint64_t revision = 0;
 
-    void notify() const {
-        if (changed) changed();
-    }
+    void notify() { ++revision; }
 };
 
 }  // namespace wl

@@ -19,7 +19,7 @@ System::System(const SystemSetup& setup)
     : ProgramDir(setup.programDir),
       op(*setup.op),
       clock(chooseClock(setup, scheduler, ownClock_)),
-      log(ProgramDir + "wavelumina.Log", clock),
+      log(ProgramDir + "wavelumina.Log", clock, setup.logWriting),
       errors(log, op),
       instanceGuard(setup.instanceName),
       usbLink(*setup.ftdiDriver, setup.usbLinkMode),

@@ -47,6 +47,7 @@ struct SystemSetup {
     FtdiDriver* ftdiDriver = nullptr;      // required: the USB DMX board
     SharedMemory* sharedMemory = nullptr;  // required: the 3D viewer's blocks
     UsbLinkMode usbLinkMode = UsbLinkMode::Threaded;
+    LogWriting logWriting = LogWriting::Synchronous;
     std::string viewerBlockPrefix = ViewerLink::kDefaultPrefix;
 };
 

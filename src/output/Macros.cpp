@@ -128,8 +128,7 @@ void chooseMacroMode(MacroContext& ctx, std::uint8_t item) {
     ctx.ScheduleStopReq = false;
 }
 
-void ClearAllMacros(MacroContext& ctx, Operator& op) {
-    if (!op.confirm(BoxKind::Warning, "You wish delete all Macros? ")) return;
+void ClearAllMacros(MacroContext& ctx) {
     ClearMacroTables(ctx.macros);
     ctx.page.EditNameMacro.assign(kMacroNameLength, kNameFill);
     ctx.page.LabelStaMacro = "Deleting... ";

@@ -9,11 +9,11 @@
 #include "output/MacroTables.h"
 #include "output/ShapeColour.h"
 #include "output/ShowRequests.h"
+#include "platform/Operator.h"
 #include "platform/Scheduler.h"
 
 namespace wl {
 
-class Operator;
 struct SettingsRecord;
 
 // How the macro label looks: black, red and bold while recording, blue while recalling.
@@ -32,12 +32,10 @@ struct MacroPage {
     MacroLabelLook labelLook = MacroLabelLook::Idle;
     // Raised when a box click asks for the "Static" page; the window shows it and lowers this.
     bool crossToStatic = false;
-    // Called after the logic changed the page or the macros; the window repaints the boxes.
-    std::function<void()> changed;
+    // Raised after the logic changed the page or the macros; the window polls it and repaints.
+    std::uint64_t revision = 0;
 
-    void notify() const {
-        if (changed) changed();
-    }
+    void notify() { ++revision; }
 };
 
 // What the macro operations work on, gathered by the owner of the tables.
@@ -78,8 +76,9 @@ void OnMouseDownMacro(MacroContext& ctx, int box, MouseButton button);
 // "Macros " chosen: "Static" (0) sets mode STATIC, "Dinamic" (1) mode PAUSE.
 void chooseMacroMode(MacroContext& ctx, std::uint8_t item);
 
-// "Clear all Macros": asks the operator first; Yes clears every macro table and the name field.
-void ClearAllMacros(MacroContext& ctx, Operator& op);
+// "Clear all Macros": after Yes to this question, every macro table and the name field cleared.
+inline constexpr Question kClearAllMacrosQuestion{BoxKind::Warning, "You wish delete all Macros? "};
+void ClearAllMacros(MacroContext& ctx);
 
 // "Clear channels DMX": every sequence OFF, the track selection cleared, the frames reset.
 void ClearChannelsDmx(MacroContext& ctx);

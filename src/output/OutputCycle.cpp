@@ -22,7 +22,8 @@ OutputCycle::OutputCycle() {
 }
 
 void OutputCycle::composeFrame(const CycleSources& sources) {
-    if (statistics.CheckBoxTic) cycleStartNs_ = clock_->nanoseconds();
+    cycleStartNs_ = clock_->nanoseconds();
+    timing.cycleStarted(cycleStartNs_);
     ChannelSpace& space = sources.channels;
     const SettingsRecord& settings = sources.settings;
     const std::uint8_t mode = sources.FountainMode;
@@ -58,7 +59,9 @@ void OutputCycle::finishCycle(const CycleSources& sources, std::int64_t nowMs) {
     fillMonitor(monitor, sources.channels, sources.monitor);
     countOutputColumnCycle(column, sources.channels.OutFrame,
                            sources.settings.SettingsRec[kOutputPageSetting]);
-    if (statistics.CheckBoxTic) showCycleTime(statistics, clock_->nanoseconds() - cycleStartNs_);
+    const std::int64_t endNs = clock_->nanoseconds();
+    timing.cycleFinished(endNs);
+    if (statistics.CheckBoxTic) showCycleTime(statistics, endNs - cycleStartNs_);
     TicOUT(statistics, nowMs);
 }
 

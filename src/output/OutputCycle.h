@@ -5,6 +5,7 @@
 #include "output/ChannelSpace.h"
 #include "output/CycleClock.h"
 #include "output/CycleStatistics.h"
+#include "output/CycleTiming.h"
 #include "output/EffectRamp.h"
 #include "output/EffectTable.h"
 #include "output/LinkIndex.h"
@@ -54,11 +55,13 @@ class OutputCycle {
     // the "Output" column, the cycle time and the frame rate at scheduler time `nowMs`.
     void finishCycle(const CycleSources& sources, std::int64_t nowMs);
 
-    // The counter that times a cycle; the machine's monotonic clock unless replaced.
+    // The counter that times each cycle and the time between cycles; the machine's monotonic
+    // clock unless replaced (a virtual run times its cycles on the virtual clock).
     void useClock(const CycleClock& clock) { clock_ = &clock; }
 
     EffectCounters EffectCounter;
     CycleStatistics statistics;
+    CycleTiming timing;
     MonitorFeed monitor;
     OutputColumn column;
 

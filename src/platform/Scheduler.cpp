@@ -1,5 +1,6 @@
 #include "platform/Scheduler.h"
 
+#include <chrono>
 #include <utility>
 
 namespace wl {
@@ -46,11 +47,21 @@ void Scheduler::setRunning(TaskId id, bool running) {
     }
 }
 
+Scheduler::TaskRun Scheduler::takeLongestRun() {
+    const TaskRun longest = longestRun_;
+    longestRun_ = {};
+    return longest;
+}
+
 Scheduler::Millis Scheduler::nextDeadline() const {
     return heap_.empty() ? -1 : tasks_[heap_.front()].deadline;
 }
 
 void Scheduler::advance(Millis span) {
+    if (inRun_) {
+        ++refusedReentries_;
+        return;
+    }
     const Millis target = now_ + (span < 0 ? 0 : span);
     inRun_ = true;
     while (!heap_.empty() && tasks_[heap_.front()].deadline <= target) {
@@ -62,6 +73,10 @@ void Scheduler::advance(Millis span) {
 }
 
 void Scheduler::runDue(Millis time) {
+    if (inRun_) {
+        ++refusedReentries_;
+        return;
+    }
     if (time > now_) now_ = time;
     // Each task runs at most once per call: after running, a task is re-armed after now_.
     inRun_ = true;
@@ -80,7 +95,12 @@ void Scheduler::runTop() {
     current_ = id;
     inTask_ = true;
     ++task.runs;
+    const auto began = std::chrono::steady_clock::now();
     task.work();
+    const auto took = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::steady_clock::now() - began)
+                          .count();
+    if (took > longestRun_.nanoseconds) longestRun_ = {id, took};
     inTask_ = false;
 
     if (!task.running || task.rearmedWhileRunning || !task.periodic || task.interval == 0) return;

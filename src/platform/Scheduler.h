@@ -60,6 +60,18 @@ class Scheduler {
     // Real clock: sets the time to `time` (never backwards) and runs every due task once.
     void runDue(Millis time);
 
+    // A call of `advance` or `runDue` from inside a task (a nested event loop of a message box,
+    // say) would run tasks inside a task that has not finished. Such a call runs nothing and is
+    // counted here instead.
+    std::uint64_t refusedReentries() const { return refusedReentries_; }
+    // The longest run of a task since the last call (wall-clock time), so a held-up clock can be
+    // blamed on the task that held it; `nanoseconds` is 0 when nothing ran.
+    struct TaskRun {
+        TaskId task = 0;
+        std::int64_t nanoseconds = 0;
+    };
+    TaskRun takeLongestRun();
+
   private:
     static constexpr std::size_t kNotQueued = static_cast<std::size_t>(-1);
 
@@ -92,6 +104,8 @@ class Scheduler {
     bool inRun_ = false;
     std::function<void(Millis)> wakeUp_;
     std::uint64_t totalOverruns_ = 0;
+    std::uint64_t refusedReentries_ = 0;
+    TaskRun longestRun_;
 };
 
 }  // namespace wl

@@ -13,19 +13,15 @@ namespace wl {
 namespace {
 
 constexpr std::uint16_t kClearedSceneTime = 1000;
-constexpr const char* kClearCommandsWarning =
-    "Нажатие кнопки измненит все значения\n\rуправляющих команд в текущем секвенсере!";
 
 PerScene<std::uint16_t>& editedWords(SequencerContext& ctx) {
     return ctx.store.SceneCtrl[ctx.window.ScrollBarNombSeq];
 }
 
-// The group question, then the snapshot and "Rec" off; false when the operator said No.
-bool confirmWordRewrite(SequencerContext& ctx) {
-    if (!ctx.op.confirm(BoxKind::Warning, kConfirmGroupChange)) return false;
+// Before a rewrite of the whole group: the snapshot and "Rec" off.
+void prepareWordRewrite(SequencerContext& ctx) {
     ctx.window.saveToUndo();
     ctx.window.CheckBoxEnableTempo = false;
-    return true;
 }
 
 }  // namespace
@@ -47,13 +43,13 @@ std::uint16_t commandWord(const SequencerContext& ctx, ControlCommand command) {
 }
 
 void DeleteLinesOfTime(SequencerContext& ctx) {
-    if (!confirmWordRewrite(ctx)) return;
+    prepareWordRewrite(ctx);
     editedWords(ctx).fill(static_cast<std::uint16_t>(ctx.window.ScrollBarSeqSpeed));
     SetFulltimersMode(ctx);
 }
 
 void DeleteLinesOfPatern(SequencerContext& ctx) {
-    if (!confirmWordRewrite(ctx)) return;
+    prepareWordRewrite(ctx);
     auto& words = editedWords(ctx);
     for (int scene = 1; scene < kSceneCount; ++scene) {
         if (!isTimeWord(words[scene])) words[scene] = words[scene - 1];
@@ -61,10 +57,9 @@ void DeleteLinesOfPatern(SequencerContext& ctx) {
     SetFulltimersMode(ctx);
 }
 
-void ClearAllControlCommands(SequencerContext& ctx) {
-    ctx.window.saveToUndo();
-    ctx.window.CheckBoxEnableTempo = false;
-    if (!ctx.op.confirm(BoxKind::Warning, kClearCommandsWarning)) return;
+void ClearAllControlCommands(SequencerContext& ctx, bool confirmed) {
+    prepareWordRewrite(ctx);
+    if (!confirmed) return;
     auto& words = editedWords(ctx);
     std::fill(words.begin(), words.begin() + kLastPatternScene + 1, kClearedSceneTime);
     refreshEditedSequence(ctx);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/Operator.h"
 #include "sequencer/SequencerContext.h"
 
 namespace wl {
@@ -22,16 +23,19 @@ enum class ControlCommand {
 // The word a command writes.
 std::uint16_t commandWord(const SequencerContext& ctx, ControlCommand command);
 
-// "Delete Lines of Time": after Yes to the group question, every word of the sequence becomes the
-// tempo slider value, commands included.
+// "Delete Lines of Time": after Yes to the group question (`kConfirmGroupChange`), every word of
+// the sequence becomes the tempo slider value, commands included.
 void DeleteLinesOfTime(SequencerContext& ctx);
 
 // "Delete Lines of Patern": after Yes to the group question, each command word of scenes 1..255
 // takes the word of the scene before it.
 void DeleteLinesOfPatern(SequencerContext& ctx);
 
-// "Очистка всех упр. команд": after Yes to the warning, scenes 0..254 last 1000 ms.
-void ClearAllControlCommands(SequencerContext& ctx);
+// "Очистка всех упр. команд": the undo snapshot and "Rec" off come first, whatever the answer;
+// with Yes to this warning, scenes 0..254 last 1000 ms.
+inline constexpr Question kClearCommandsQuestion{
+    BoxKind::Warning, "Нажатие кнопки измненит все значения\n\rуправляющих команд в текущем секвенсере!"};
+void ClearAllControlCommands(SequencerContext& ctx, bool confirmed);
 
 // A context-menu command on the scene under the mouse (`PopupScene`), after an undo snapshot;
 // all but the two stop commands switch "Rec" off.

@@ -4,12 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Operator.h"
 #include "sequencer/SequencerStore.h"
 
 namespace wl {
 
 // The confirmation of the commands that rewrite a whole group of words or links.
-inline constexpr std::string_view kConfirmGroupChange = "You change group options. \n\rYou sure?";
+inline constexpr Question kConfirmGroupChange{BoxKind::Warning,
+                                              "You change group options. \n\rYou sure?"};
 
 // The text the window shows for a scene control word: "Stop&Off", "Stop", "Ret to cucle ",
 // "Ret to begin ", "No Command", or "T=" + seconds + " sec" with the seconds as the shortest

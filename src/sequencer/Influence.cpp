@@ -141,7 +141,6 @@ void pumpOnClick(SequencerContext& ctx) {
 }
 
 void clearValveTables(SequencerContext& ctx) {
-    if (!ctx.op.confirm(BoxKind::Warning, "Clear All Valve Tables? ")) return;
     SequencerStore& store = ctx.store;
     store.InfToDmx.fill(0);
     store.InfMinPump.fill(0);
@@ -171,7 +170,6 @@ void lightLengthChoose(SequencerContext& ctx, int item) {
 }
 
 void clearLightTables(SequencerContext& ctx) {
-    if (!ctx.op.confirm(BoxKind::Warning, "Clear All Light Tables? ")) return;
     openLightGates(ctx.channels);
     resetLightInfluence(ctx.store);
     showLightControls(ctx, editedSeq(ctx));

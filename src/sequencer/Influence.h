@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/Operator.h"
 #include "sequencer/SequencerContext.h"
 
 namespace wl {
@@ -32,7 +33,8 @@ void ScrollBarInfMinPumpChange(SequencerContext& ctx, int minPump);
 // "Pump" ("Switch On Pump This Group"): the influence channel to 255 in `SeqFrame` and
 // `FirstFrame`.
 void pumpOnClick(SequencerContext& ctx);
-// "Clear All Tables of Influence" of the valve group, after "Clear All Valve Tables? ".
+// "Clear All Tables of Influence" of the valve group, after Yes to this question.
+inline constexpr Question kClearValveTablesQuestion{BoxKind::Warning, "Clear All Valve Tables? "};
 void clearValveTables(SequencerContext& ctx);
 
 // "Influence To Light" of the edited sequence; switching it off opens every light gate.
@@ -40,7 +42,8 @@ void lightInfluenceClick(SequencerContext& ctx, bool on);
 // The light address slider (0..4090) and the "Leng RGB Addr " selector (0..3).
 void ScrollBarInfLgtAddrChange(SequencerContext& ctx, int address);
 void lightLengthChoose(SequencerContext& ctx, int item);
-// "Clear All Tables of Influence" of the light group, after "Clear All Light Tables? ".
+// "Clear All Tables of Influence" of the light group, after Yes to this question.
+inline constexpr Question kClearLightTablesQuestion{BoxKind::Warning, "Clear All Light Tables? "};
 void clearLightTables(SequencerContext& ctx);
 
 }  // namespace wl

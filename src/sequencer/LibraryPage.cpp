@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "output/ChannelSpace.h"
 #include "sequencer/SequencerStore.h"
@@ -15,7 +16,7 @@ void ScrollBarScenaXYChange(SequencerContext& ctx, int scene) {
     ctx.window.link.ScrollBarScenaXY = scene;
     ctx.window.link.libSceneLabel = "Scena " + std::to_string(scene + 1);
     const auto& links = ctx.store.LinkMask[seq];
-    const auto levels = ctx.store.SceneStore.scene(seq, scene);
+    const auto levels = std::as_const(ctx.store.SceneStore).scene(seq, scene);
     for (int ch = 0; ch < kLibraryChannels; ++ch) {
         if (links[ch] != 0) ctx.channels.SeqFrame[ch + 1] = levels[ch];
     }
@@ -34,7 +35,7 @@ void copyPreviousSceneClick(SequencerContext& ctx) {
     if (scene <= 0) return;
     const int seq = editedSeq(ctx);
     const auto& links = ctx.store.LinkMask[seq];
-    const auto previous = ctx.store.SceneStore.scene(seq, scene - 1);
+    const auto previous = std::as_const(ctx.store.SceneStore).scene(seq, scene - 1);
     const auto current = ctx.store.SceneStore.scene(seq, scene);
     for (int ch = 0; ch < kLibraryChannels; ++ch) {
         if (links[ch] != 0) current[ch] = previous[ch];

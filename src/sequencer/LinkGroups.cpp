@@ -107,10 +107,9 @@ void offAllOfSelectedColumns(SequencerContext& ctx) {
     finishGroupCommand(ctx);
 }
 
-void offAllColumns(SequencerContext& ctx) {
-    if (!ctx.op.confirm(BoxKind::Warning, "Clear all fix DMX? ")) return;
+void offAllColumns(SequencerContext& ctx, bool groupChangeConfirmed) {
     ctx.window.saveToUndo();
-    if (ctx.op.confirm(BoxKind::Warning, kConfirmGroupChange)) {
+    if (groupChangeConfirmed) {
         for (auto& links : ctx.store.LinkMask) links.fill(0);
         ++ctx.store.LinkEdits;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Operator.h"
 #include "sequencer/SequencerContext.h"
 
 namespace wl {
@@ -23,7 +24,10 @@ void MouseDownCheckBoxGroup(SequencerContext& ctx, int row, int column);
 void setSelectedColumns(SequencerContext& ctx);       // "Set Selected Checkbox Column"
 void offSelectedColumns(SequencerContext& ctx);       // "Off Selected Checkbox Column"
 void offAllOfSelectedColumns(SequencerContext& ctx);  // "Off Alls Checkbox Column"
-void offAllColumns(SequencerContext& ctx);            // "Off All Coloumn Checkboxs", asks twice
+// "Off All Coloumn Checkboxs": after Yes to `kClearAllFixQuestion` it takes the undo snapshot;
+// the links of every sequence are cleared only when the group question was answered Yes too.
+inline constexpr Question kClearAllFixQuestion{BoxKind::Warning, "Clear all fix DMX? "};
+void offAllColumns(SequencerContext& ctx, bool groupChangeConfirmed);
 void copyLinkColumn(SequencerContext& ctx);           // "Copy DMX enable Link"
 void pasteLinkColumn(SequencerContext& ctx);          // "Paste DMX enable Link"
 void selectAllColumns(SequencerContext& ctx, bool selected);  // "Set/Off Checkbox all"

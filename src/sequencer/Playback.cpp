@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "output/ChannelSpace.h"
 #include "platform/WallClock.h"
@@ -68,7 +69,7 @@ int actOnWord(SequencerContext& ctx, int seq, int scene, std::uint16_t forcedInt
 // 127, off otherwise. Lights that would lie beyond the frame are not written.
 void switchLights(SequencerContext& ctx, int seq, int scene) {
     const auto& links = ctx.store.LinkMask[seq];
-    const auto levels = ctx.store.SceneStore.scene(seq, scene);
+    const auto levels = std::as_const(ctx.store.SceneStore).scene(seq, scene);
     Frame& lights = ctx.channels.LightFrame;
     int light = std::clamp(ctx.store.InfLgtAddr[seq] + 1, 0, kLightFirstLimit);
     int ch = 0;
@@ -97,7 +98,7 @@ void publishInfluence(SequencerContext& ctx, int seq, int scene) {
 
 void outputLinkedLevels(SequencerContext& ctx, int seq, int scene) {
     const std::uint8_t* links = ctx.store.LinkMask[seq].data();
-    const std::uint8_t* levels = ctx.store.SceneStore.scene(seq, scene).data();
+    const std::uint8_t* levels = std::as_const(ctx.store.SceneStore).scene(seq, scene).data();
     std::uint8_t* out = ctx.channels.SeqFrame.data() + 1;
     // A bit blend into a local block instead of a branch per channel: with nothing aliasing the
     // block, the compiler works on whole vectors of channels.

@@ -29,11 +29,57 @@ void SceneLevels::clear() {
     // refuses a second block is the old one cleared by hand.
     std::uint8_t* fresh = zeroedBlock();
     if (fresh == nullptr) {
+        beforeWriteAll();
         std::memset(levels_, 0, kSceneStoreBytes);
         return;
     }
-    std::free(levels_);
+    if (tap_ != nullptr) {
+        tap_->keepBlock(levels_);
+    } else {
+        std::free(levels_);
+    }
     levels_ = fresh;
+}
+
+void SceneLevels::beforeWriteAll() {
+    if (tap_ == nullptr) return;
+    for (int seq = 0; seq < kSequenceCount; ++seq) beforeWrite(seq);
+}
+
+SceneSaveTap::SceneSaveTap(SceneLevels& levels) : levels_(levels) {
+    levels_.tap_ = this;
+}
+
+SceneSaveTap::~SceneSaveTap() {
+    if (levels_.tap_ == this) levels_.tap_ = nullptr;
+    std::free(oldBlock_);
+}
+
+void SceneSaveTap::read(int seq, std::span<std::uint8_t, kSequenceBytes> out) {
+    const auto index = static_cast<std::size_t>(seq);
+    if (kept_[index]) {
+        std::memcpy(out.data(), kept_[index].get(), kSequenceBytes);
+        kept_[index].reset();
+    } else if (!settled_[index]) {
+        const std::uint8_t* block = oldBlock_ != nullptr ? oldBlock_ : levels_.levels_;
+        std::memcpy(out.data(), block + sceneIndex(seq, 0), kSequenceBytes);
+    }
+    settled_[index] = true;
+    if (settled_.all() && levels_.tap_ == this) levels_.tap_ = nullptr;
+}
+
+void SceneSaveTap::preserve(int seq, const std::uint8_t* live) {
+    const auto index = static_cast<std::size_t>(seq);
+    if (settled_[index] || oldBlock_ != nullptr) return;
+    kept_[index] = std::make_unique_for_overwrite<std::uint8_t[]>(kSequenceBytes);
+    std::memcpy(kept_[index].get(), live, kSequenceBytes);
+    settled_[index] = true;
+}
+
+void SceneSaveTap::keepBlock(std::uint8_t* block) {
+    // Sequences already copied aside keep their copies; the rest are read from the old block.
+    oldBlock_ = block;
+    if (levels_.tap_ == this) levels_.tap_ = nullptr;
 }
 
 }  // namespace wl

@@ -85,15 +85,13 @@ struct SequencerWindowState {
 
     // Takes (or extends) the undo snapshot before an edit; empty while there is no undo store.
     std::function<void()> takeUndoSnapshot;
-    // Called after the logic changed what the window shows.
-    std::function<void()> changed;
+    // Raised after the logic changed what the window shows; the window polls it.
+    std::uint64_t revision = 0;
 
     void saveToUndo() const {
         if (takeUndoSnapshot) takeUndoSnapshot();
     }
-    void notify() const {
-        if (changed) changed();
-    }
+    void notify() { ++revision; }
 };
 
 }  // namespace wl

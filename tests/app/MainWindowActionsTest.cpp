@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/Startup.h"
 #include "app/System.h"
 #include "fakes/TestSystem.h"
@@ -19,44 +17,6 @@ class MainWindowActionsTest : public ::testing::Test {
 
     test::TestSystem ts;
 };
-
-TEST_F(MainWindowActionsTest, OpenTakesTheTrackFileOfTheChosenNameWhateverItsExtension) {
-    ts->tracks.TrackSeq.at(3, 100) = 42;
-    ts->LastFileTrack = ts.home.dir() + "Projects/song.trk";
-    SpeedButtonSaveFileClick(*ts);
-    ASSERT_TRUE(std::filesystem::exists(ts.home.path() / "Projects" / "song.trk"));
-    ts->tracks.TrackSeq.at(3, 100) = 7;
-
-    ts.op.files = {ts.home.dir() + "Projects/song.TRK"};
-    SpeedButtonOpenProjectClick(*ts);
-
-    EXPECT_EQ(ts.op.dialogTitles, (std::vector<std::string>{"Открыть файлы Jetsketch"}));
-    EXPECT_EQ(ts->LastFileTrack, ts.home.dir() + "Projects/song.trk");
-    EXPECT_EQ(ts->tracks.TrackSeq.at(3, 100), 42);
-    EXPECT_EQ(ts->main.caption, "File track: " + ts.home.dir() + "Projects/song.trk");
-}
-
-TEST_F(MainWindowActionsTest, CancelledOpenChangesNothing) {
-    const std::string before = ts->LastFileTrack;
-    ts->tracks.TrackSeq.at(0, 0) = 9;
-    SpeedButtonOpenProjectClick(*ts);
-    EXPECT_EQ(ts->LastFileTrack, before);
-    EXPECT_EQ(ts->tracks.TrackSeq.at(0, 0), 9);
-}
-
-TEST_F(MainWindowActionsTest, SaveWritesTrackSequencerAndSettingsFiles) {
-    ts->LastFileTrack = ts.home.dir() + "Projects/park.trk";
-    ts->sequencer.SeqJob[5] = kJobPlay;
-    std::filesystem::remove(ts->LastFileSeq);
-    std::filesystem::remove(ts.home.path() / "wavelumina.ini");
-
-    SpeedButtonSaveFileClick(*ts);
-
-    EXPECT_TRUE(std::filesystem::exists(ts.home.path() / "Projects" / "park.trk"));
-    EXPECT_EQ(std::filesystem::file_size(ts->LastFileSeq), 270'010'784u);
-    EXPECT_TRUE(std::filesystem::exists(ts.home.path() / "wavelumina.ini"));
-    EXPECT_TRUE(ts->main.saveEnabled);
-}
 
 TEST_F(MainWindowActionsTest, PlayFromStartStopsEverySequenceAndClearsTheFrames) {
     ts->sequencer.SeqJob.fill(kJobPlay);

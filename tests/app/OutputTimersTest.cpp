@@ -103,10 +103,9 @@ TEST_F(OutputTimersTest, TheOptionTimerRefreshesTheMapAndTheIndicators) {
 }
 
 TEST_F(OutputTimersTest, TheStatusLineShowsTheFrameRateAndLateCycles) {
-    std::ostringstream out;
-    startHeadlessStatus(*ts, out);
     ts->scheduler.advance(2000);
-    EXPECT_NE(out.str().find("output 100 fps, late cycles 0"), std::string::npos) << out.str();
+    EXPECT_NE(headlessStatusLine(*ts).find("output 100 fps, late cycles 0"), std::string::npos)
+        << headlessStatusLine(*ts);
     // The owner thread held up for 35 ms: the cycle runs once, late.
     ts->scheduler.runDue(ts->scheduler.now() + 35);
     ts->scheduler.runDue(ts->scheduler.now() + 5);

@@ -31,9 +31,8 @@ std::string uniqueGuardName() {
     return "/wl-test-guard-" + uniqueSuffix();
 }
 
-TestSystem::TestSystem(std::string guard, FtdiDriver* board) : guardName(std::move(guard)) {
+TestPlatform::TestPlatform(std::string guard, FtdiDriver* board) : guardName(std::move(guard)) {
     clock.set(2026, 12, 9, 14, 5, 7);
-    SystemSetup setup;
     setup.programDir = home.dir();
     setup.op = &op;
     setup.wallClock = &clock;
@@ -41,12 +40,25 @@ TestSystem::TestSystem(std::string guard, FtdiDriver* board) : guardName(std::mo
     setup.ftdiDriver = board != nullptr ? board : &ftdi;
     setup.sharedMemory = &sharedMemory;
     setup.usbLinkMode = UsbLinkMode::Synchronous;
-    system = std::make_unique<System>(setup);
 }
+
+TestPlatform::~TestPlatform() {
+    shm_unlink(guardName.c_str());
+}
+
+TestSystem::TestSystem(std::string guard, FtdiDriver* board)
+    : TestPlatform(std::move(guard), board), system(std::make_unique<System>(setup)) {}
 
 TestSystem::~TestSystem() {
     system.reset();
-    shm_unlink(guardName.c_str());
+}
+
+TestEngine::TestEngine(EngineMode mode, std::string guard)
+    : TestPlatform(std::move(guard), nullptr),
+      engine(std::make_unique<Engine>(setup, EngineSetup{mode, nullptr})) {}
+
+TestEngine::~TestEngine() {
+    engine.reset();
 }
 
 }  // namespace wl::test

@@ -144,19 +144,15 @@ TEST_F(MacrosTest, CrossToStaticAsksForTheStaticPage) {
     EXPECT_TRUE(page.crossToStatic);
 }
 
-TEST_F(MacrosTest, ClearingAllAsksFirst) {
+TEST_F(MacrosTest, ClearingAllAfterItsQuestion) {
     auto ctx = context();
     page.rgModeMacro = kMacroDynamic;
     WriteMacro(ctx, 0);
     macros->MacroStore[7][100] = 5;
-    ClearAllMacros(ctx, op);  // No
-    EXPECT_EQ(macros->MacroMode[0], kMacroDynamic);
-    ASSERT_EQ(op.shown.size(), 1U);
-    EXPECT_EQ(op.shown[0].text, "You wish delete all Macros? ");
-    EXPECT_EQ(op.shown[0].kind, BoxKind::Warning);
+    EXPECT_EQ(kClearAllMacrosQuestion.text, "You wish delete all Macros? ");
+    EXPECT_EQ(kClearAllMacrosQuestion.kind, BoxKind::Warning);
 
-    op.answers = {true};
-    ClearAllMacros(ctx, op);
+    ClearAllMacros(ctx);
     EXPECT_EQ(macros->MacroMode[0], 0);
     EXPECT_EQ(macros->MacroStore[7][100], 0);
     EXPECT_EQ(macroBox(*macros, 1).name, std::string(16, ' '));

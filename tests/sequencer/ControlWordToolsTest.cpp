@@ -1,4 +1,5 @@
 #include "sequencer/ControlWordTools.h"
+#include "sequencer/ControlWords.h"
 
 #include "SequencerFixture.h"
 
@@ -26,7 +27,6 @@ class ControlWordToolsTest : public SequencerTest {
 TEST_F(ControlWordToolsTest, DeleteLinesOfPaternCarriesTimesOverCommands) {
     setWords({500, 0, 1, 700});
     store.SceneCtrl[kSeq][255] = kWordRetToBegin;
-    op.answers = {true};
     DeleteLinesOfPatern(ctx);
     EXPECT_EQ(word(0), 500);
     EXPECT_EQ(word(1), 500);
@@ -35,13 +35,11 @@ TEST_F(ControlWordToolsTest, DeleteLinesOfPaternCarriesTimesOverCommands) {
     EXPECT_EQ(word(255), 500) << "scene 255 is part of the sweep";
     EXPECT_FALSE(window.CheckBoxEnableTempo);
     EXPECT_EQ(snapshots, 1);
-    ASSERT_EQ(op.shown.size(), 1u);
-    EXPECT_EQ(op.shown[0].text, "You change group options. \n\rYou sure?");
+    EXPECT_EQ(kConfirmGroupChange.text, "You change group options. \n\rYou sure?");
 }
 
 TEST_F(ControlWordToolsTest, DeleteLinesOfPaternKeepsACommandInSceneZero) {
     setWords({kWordStop, 9, 300});
-    op.answers = {true};
     DeleteLinesOfPatern(ctx);
     EXPECT_EQ(word(0), kWordStop);
     EXPECT_EQ(word(1), kWordStop);
@@ -50,32 +48,20 @@ TEST_F(ControlWordToolsTest, DeleteLinesOfPaternKeepsACommandInSceneZero) {
 
 TEST_F(ControlWordToolsTest, DeleteLinesOfTimeOverwritesCommandsToo) {
     setWords({kWordStop, 300, kWordRetToCycle});
-    op.answers = {true};
     DeleteLinesOfTime(ctx);
     for (int scene : {0, 1, 2, 255}) EXPECT_EQ(word(scene), 600) << scene;
-}
-
-TEST_F(ControlWordToolsTest, RefusedGroupRewriteChangesNothing) {
-    for (auto tool : {&DeleteLinesOfTime, &DeleteLinesOfPatern}) {
-        setWords({500, 0, 1, 700});
-        tool(ctx);
-        EXPECT_EQ(word(1), 0);
-        EXPECT_TRUE(window.CheckBoxEnableTempo);
-    }
-    EXPECT_EQ(snapshots, 0);
 }
 
 TEST_F(ControlWordToolsTest, ClearAllControlCommandsGivesOneSecondBelowScene255) {
     setWords({kWordStop, 300});
     store.SceneCtrl[kSeq][254] = kWordStopOff;
     store.SceneCtrl[kSeq][255] = kWordRetToBegin;
-    ClearAllControlCommands(ctx);  // No
+    ClearAllControlCommands(ctx, /*confirmed=*/false);
     EXPECT_EQ(word(0), kWordStop);
-    EXPECT_EQ(snapshots, 1) << "the snapshot comes before the question";
+    EXPECT_EQ(snapshots, 1) << "the snapshot comes whatever the answer";
     EXPECT_FALSE(window.CheckBoxEnableTempo);
 
-    op.answers = {true};
-    ClearAllControlCommands(ctx);
+    ClearAllControlCommands(ctx, /*confirmed=*/true);
     EXPECT_EQ(word(0), 1000);
     EXPECT_EQ(word(254), 1000);
     EXPECT_EQ(word(255), kWordRetToBegin);

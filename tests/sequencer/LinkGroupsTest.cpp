@@ -68,19 +68,15 @@ TEST_F(LinkGroupsTest, OffAllOfTheSelectedColumns) {
     EXPECT_EQ(linkedCount(16), 4096);
 }
 
-TEST_F(LinkGroupsTest, OffAllColumnsNeedsTwoYes) {
+TEST_F(LinkGroupsTest, OffAllColumnsClearsOnlyWithTheGroupQuestionAnsweredYes) {
     store.LinkMask[200][7] = 1;
-    offAllColumns(ctx);  // No to the first question
-    op.answers = {true};
-    offAllColumns(ctx);  // No to the second
+    offAllColumns(ctx, /*groupChangeConfirmed=*/false);
     EXPECT_EQ(store.LinkMask[200][7], 1);
     EXPECT_EQ(snapshots, 1);
 
-    op.answers = {true, true};
-    offAllColumns(ctx);
+    offAllColumns(ctx, /*groupChangeConfirmed=*/true);
     EXPECT_EQ(store.LinkMask[200][7], 0);
-    EXPECT_EQ(op.shown[0].text, "Clear all fix DMX? ");
-    EXPECT_EQ(op.shown[2].text, "You change group options. \n\rYou sure?");
+    EXPECT_EQ(kClearAllFixQuestion.text, "Clear all fix DMX? ");
 }
 
 TEST_F(LinkGroupsTest, CopyAndPasteALinkColumnOnce) {
@@ -106,10 +102,7 @@ TEST_F(LinkGroupsTest, EveryCommandThatChangesLinksCountsTheEdit) {
         {"set selected", [&] { selectColumns({0}), setSelectedColumns(ctx); }},
         {"off selected", [&] { selectColumns({0}), offSelectedColumns(ctx); }},
         {"off all of selected", [&] { selectColumns({0}), offAllOfSelectedColumns(ctx); }},
-        {"off all",
-         [&] {
-             op.answers = {true, true}, offAllColumns(ctx);
-         }},
+        {"off all", [&] { offAllColumns(ctx, true); }},
         {"paste",
          [&] {
              selectColumns({0}), copyLinkColumn(ctx), selectColumns({1}), pasteLinkColumn(ctx);

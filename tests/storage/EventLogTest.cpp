@@ -49,7 +49,7 @@ TEST_F(EventLogTest, EventsOfOneSecondShareASectionAndARepeatReplacesTheEarlierL
               "Who: ReadSave Where: OpenSeqFile= Info=next second\n");
 }
 
-TEST_F(EventLogTest, ASecondSeenAgainLaterStillGetsItsOwnSection) {
+TEST_F(EventLogTest, OnlyTheCurrentSecondIsMergedSoASecondSeenAgainIsAppended) {
     log.WriteLog("A", "B", "one");
     clock.set(2026, 12, 9, 14, 5, 9);
     log.WriteLog("A", "B", "two");
@@ -58,9 +58,51 @@ TEST_F(EventLogTest, ASecondSeenAgainLaterStillGetsItsOwnSection) {
     EXPECT_EQ(logText(),
               "[Data: 9.12.2026  Time: 14:5:7]\n"
               "Who: A Where: B= Info=one\n"
-              "Who: C Where: D= Info=three\n"
               "[Data: 9.12.2026  Time: 14:5:9]\n"
-              "Who: A Where: B= Info=two\n");
+              "Who: A Where: B= Info=two\n"
+              "[Data: 9.12.2026  Time: 14:5:7]\n"
+              "Who: C Where: D= Info=three\n");
+}
+
+TEST_F(EventLogTest, AnEarlierLogIsContinuedAtItsEndWithoutBeingRewritten) {
+    {
+        std::ofstream earlier(log.file(), std::ios::binary);
+        earlier << "[Data: 8.12.2026  Time: 22:0:0]\nWho: A Where: B= Info=yesterday\n";
+    }
+    log.WriteLog("A", "B", "today");
+    EXPECT_EQ(logText(),
+              "[Data: 8.12.2026  Time: 22:0:0]\nWho: A Where: B= Info=yesterday\n"
+              "[Data: 9.12.2026  Time: 14:5:7]\nWho: A Where: B= Info=today\n");
+}
+
+TEST_F(EventLogTest, AWriterThreadWritesTheSameTextOnceFlushed) {
+    EventLog threaded(dir.path() / "threaded.Log", clock, LogWriting::Threaded);
+    threaded.WriteLog("ReadSave", "OpenSeqFile", "first");
+    threaded.WriteLog("ReadSave", "OpenTrackFile", "other");
+    threaded.WriteLog("ReadSave", "OpenSeqFile", "second");
+    threaded.flush();
+    std::ifstream in(threaded.file(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+              "[Data: 9.12.2026  Time: 14:5:7]\n"
+              "Who: ReadSave Where: OpenSeqFile= Info=second\n"
+              "Who: ReadSave Where: OpenTrackFile= Info=other\n");
+}
+
+TEST_F(EventLogTest, APastTheLimitLogMovesAsideKeepingAFewOldFiles) {
+    const auto path = dir.path() / "small.Log";
+    EventLog small(path, clock, LogWriting::Synchronous, /*sizeLimit=*/40, /*keptFiles=*/2);
+    for (int second = 0; second < 5; ++second) {
+        clock.set(2026, 12, 9, 14, 5, second);
+        small.WriteLog("Who", "Where", "event " + std::to_string(second));
+    }
+    const auto read = [](const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    EXPECT_NE(read(path).find("event 4"), std::string::npos);
+    EXPECT_NE(read(path.string() + ".1").find("event 3"), std::string::npos);
+    EXPECT_NE(read(path.string() + ".2").find("event 2"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".3"));
 }
 
 TEST_F(EventLogTest, UnwritableLogKeepsTheReasonAndDoesNotThrow) {

@@ -9,6 +9,7 @@
 #include "app/OperatingMode.h"
 #include "app/System.h"
 #include "app/ui/DesktopWindows.h"
+#include "app/ui/MainWindow.h"
 #include "fakes/TestSystem.h"
 
 namespace wl {
@@ -16,14 +17,20 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() { createWindows(*ts, windows); }
-    ~MainWindowTest() override { destroyWindows(*ts); }
+    MainWindowTest() { createWindows(system, windows); }
+    ~MainWindowTest() override { destroyWindows(system); }
 
-    QWidget* main() const { return windows.window(WindowId::Main); }
+    MainWindow* main() const { return static_cast<MainWindow*>(windows.window(WindowId::Main)); }
     QToolButton* button(const char* name) const { return main()->findChild<QToolButton*>(name); }
+    // Show time passes, and the window takes its next look at the logic.
+    void advance(int ms) {
+        te.engine->advance(ms);
+        main()->refresh();
+    }
 
-    test::TestSystem ts;
-    DesktopWindows windows{*ts};
+    test::TestEngine te;
+    System& system = te.system();
+    DesktopWindows windows{*te.engine};
 };
 
 TEST_F(MainWindowTest, EveryWindowExistsWithItsNameAndCaption) {
@@ -35,7 +42,7 @@ TEST_F(MainWindowTest, EveryWindowExistsWithItsNameAndCaption) {
             EXPECT_EQ(w->windowTitle(), QString::fromUtf8(spec.caption));
         }
     }
-    EXPECT_EQ(main()->windowTitle(), QString::fromStdString("File track: " + ts->LastFileTrack));
+    EXPECT_EQ(main()->windowTitle(), QString::fromStdString("File track: " + system.LastFileTrack));
 }
 
 TEST_F(MainWindowTest, ToolBarHasEveryButtonWithItsHint) {
@@ -92,17 +99,17 @@ TEST_F(MainWindowTest, StatusBarHasEightPanelsAndShowsTheMode) {
         EXPECT_EQ(panel->width(), widths[i]) << i;
     }
     button("SpeedButtonModePause")->click();
-    EXPECT_EQ(ts->FountainMode, 2);
-    EXPECT_TRUE(ts->ModeChanged);
+    EXPECT_EQ(system.FountainMode, 2);
+    EXPECT_TRUE(system.ModeChanged);
     EXPECT_TRUE(button("SpeedButtonModePause")->isChecked());
     EXPECT_FALSE(button("SpeedButtonModeDance")->isChecked());
-    ts->scheduler.advance(150);
+    advance(150);
     EXPECT_EQ(bar->findChild<QLabel*>("StatusPanel4")->text(), "PAUSE MODE");
 }
 
 TEST_F(MainWindowTest, ModeButtonFollowsAModeSetElsewhere) {
-    requestMode(*ts, 0);  // as a macro or the schedule would
-    ts->scheduler.advance(150);
+    requestMode(system, 0);  // as a macro or the schedule would
+    advance(150);
     EXPECT_TRUE(button("SpeedButtonModeAllOFF")->isChecked());
     EXPECT_FALSE(button("SpeedButtonModeDance")->isChecked());
 }
@@ -137,7 +144,7 @@ TEST_F(MainWindowTest, SearchAllWindowsPlacesThemOnScreen) {
 
 TEST_F(MainWindowTest, StaticAndMacroButtonsShowTheOutputWindow) {
     button("SpeedButtonModeStatick")->click();
-    EXPECT_EQ(ts->FountainMode, 3);
+    EXPECT_EQ(system.FountainMode, 3);
     EXPECT_TRUE(windows.window(WindowId::Output)->isVisible());
 }
 

@@ -13,7 +13,7 @@ DesktopWindows::~DesktopWindows() {
 void DesktopWindows::create(const WindowSpec& spec) {
     auto& slot = windows_[static_cast<std::size_t>(spec.id)];
     if (spec.id == WindowId::Main) {
-        slot = std::make_unique<MainWindow>(system_, *this);
+        slot = std::make_unique<MainWindow>(engine_, *this);
     } else {
         slot = std::make_unique<ToolWindow>(spec);
     }

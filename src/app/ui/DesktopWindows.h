@@ -8,14 +8,14 @@
 
 namespace wl {
 
-class System;
+class Engine;
 
 // Builds and owns the program's windows on the desktop, in the order start-up asks for them.
 //
 // Thread: GUI thread.
 class DesktopWindows final : public WindowFactory {
   public:
-    explicit DesktopWindows(System& system) : system_(system) {}
+    explicit DesktopWindows(Engine& engine) : engine_(engine) {}
     ~DesktopWindows() override;
 
     void create(const WindowSpec& spec) override;
@@ -25,7 +25,7 @@ class DesktopWindows final : public WindowFactory {
     void present(WindowId id) const;
 
   private:
-    System& system_;
+    Engine& engine_;
     std::array<std::unique_ptr<QWidget>, kWindowOrder.size()> windows_;
 };
 

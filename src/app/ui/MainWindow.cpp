@@ -8,8 +8,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/Engine.h"
 #include "app/MainWindowActions.h"
 #include "app/OperatingMode.h"
+#include "app/ProjectFiles.h"
 #include "app/System.h"
 #include "app/ui/DesktopWindows.h"
 
@@ -55,9 +57,9 @@ constexpr std::array<Placement, 4> kSearchPlacements{{
 
 }  // namespace
 
-MainWindow::MainWindow(System& system, DesktopWindows& windows)
+MainWindow::MainWindow(Engine& engine, DesktopWindows& windows)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowStaysOnTopHint),
-      system_(system),
+      engine_(engine),
       windows_(windows) {
     setObjectName("TFormMaim");
     toolBar_ = addToolBar("tools");
@@ -65,10 +67,10 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     toolBar_->setMovable(false);
 
     connect(addButton("SpeedButtonOpenProject", "Open track and sound", "Opn"),
-            &QToolButton::clicked, this, [this] { SpeedButtonOpenProjectClick(system_); });
+            &QToolButton::clicked, this, [this] { SpeedButtonOpenProjectClick(engine_); });
     saveButton_ = addButton("SpeedButtonSaveFile", "Save All Project", "Sav");
     connect(saveButton_, &QToolButton::clicked, this,
-            [this] { SpeedButtonSaveFileClick(system_); });
+            [this] { SpeedButtonSaveFileClick(engine_); });
     connect(addButton("SpeedButtonAbout", "About", "?"), &QToolButton::clicked, this,
             [this] { windows_.present(WindowId::About); });
     addButton("sSpeedButton3D", "Open Window of 3D fountain", "3D", false);
@@ -86,7 +88,7 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     addButton("SpeedButtonPrevPlayList", "Play Prev file", "<<");
     addButton("SpeedButtonPrew", "Set seek Back", "<");
     connect(addButton("SpeedButtonbegin", "Play from Start", "|>"), &QToolButton::clicked, this,
-            [this] { SpeedButtonbeginClick(system_); });
+            [this] { engine_.edit(SpeedButtonbeginClick); });
     addButton("SpeedButtonForward", "Set seek forward", ">");
     addButton("SpeedButtonFollowPlayList", "Play following file", ">>");
     addModeButtons();
@@ -105,12 +107,22 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     }
 
     setFixedWidth(toolBar_->sizeHint().width());
-    system_.main.changed = [this] { showState(); };
-    showState();
+    connect(&refreshTimer_, &QTimer::timeout, this, &MainWindow::refresh);
+    refreshTimer_.start(kRefreshMs);
+    refresh();
 }
 
-MainWindow::~MainWindow() {
-    system_.main.changed = nullptr;
+void MainWindow::refresh() {
+    const bool changed = engine_.edit([this](System& system) {
+        if (system.main.revision == shownRevision_ && system.mode.pressedButton == pressedButton_) {
+            return false;
+        }
+        shown_ = system.main;
+        shownRevision_ = system.main.revision;
+        pressedButton_ = system.mode.pressedButton;
+        return true;
+    });
+    if (changed) showState();
 }
 
 QToolButton* MainWindow::addButton(const char* name, const char* hint, const char* text,
@@ -135,7 +147,8 @@ void MainWindow::addModeButtons() {
         button->setChecked(spec.button == ModeButton::Dance);
         group->addButton(button);
         connect(button, &QToolButton::clicked, this, [this, mode = spec.button] {
-            pressModeButton(system_, mode);
+            engine_.edit([mode](System& system) { pressModeButton(system, mode); });
+            refresh();
             if (mode == ModeButton::Static || mode == ModeButton::Macro) {
                 windows_.present(WindowId::Output);
             }
@@ -166,12 +179,12 @@ void MainWindow::paintWith(const ColourScheme& colours) {
 }
 
 void MainWindow::showState() {
-    const MainWindowState& state = system_.main;
+    const MainWindowState& state = shown_;
     setWindowTitle(QString::fromStdString(state.caption));
     if (state.height > 0) resize(width(), state.height);
     saveButton_->setEnabled(state.saveEnabled);
     // The mode applied last, whoever asked for it (a button, a macro, the schedule, --mode).
-    modeButtons_[static_cast<std::size_t>(system_.mode.pressedButton)]->setChecked(true);
+    modeButtons_[static_cast<std::size_t>(pressedButton_)]->setChecked(true);
     paintWith(state.colours);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i]->setText(QString::fromStdString(state.statusPanels[i]));

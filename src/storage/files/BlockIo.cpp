@@ -76,28 +76,47 @@ std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables
     return {};
 }
 
-std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables) {
+std::string writeLayoutWith(const std::string& path, const Layout& layout,
+                            const BlockSource& source) {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    for (const Block& block : layout) {
-        const std::span<std::byte> source = destinationOf(block, tables);
-        const bool written =
-            source.empty()
-                ? writeWhole(file, std::vector<std::byte>(block.bytes).data(), block.bytes)
-                : writeWhole(file, source.data(), block.bytes);
-        if (!written) {
+    const PieceWriter write = [&file](std::span<const std::byte> piece) {
+        return writeWhole(file, piece.data(), piece.size());
+    };
+    for (std::size_t index = 0; index < layout.size(); ++index) {
+        const Block& block = layout[index];
+        if (!source(index, block, write)) {
+            // The reason must be read before the cancel, which puts its own text in its place.
+            const std::string reason = file.errorString().toStdString();
             file.cancelWriting();
-            return std::string("block ") + block.name + ": " + file.errorString().toStdString();
+            return std::string("block ") + block.name + ": " + reason;
         }
     }
     if (!file.commit()) return file.errorString().toStdString();
     return {};
 }
 
+std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables) {
+    return writeLayoutWith(path, layout,
+                           [&tables](std::size_t, const Block& block, const PieceWriter& write) {
+                               const std::span<std::byte> table = destinationOf(block, tables);
+                               if (!table.empty()) return write(table);
+                               return write(std::vector<std::byte>(block.bytes));
+                           });
+}
+
 std::string readLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
     return readBlocks(file, layout, tables);
+}
+
+void readAhead(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    std::vector<char> buffer(1 << 20);
+    while (file.read(buffer.data(), static_cast<qint64>(buffer.size())) > 0) {
+    }
 }
 
 std::int64_t fileSize(const std::string& path) {

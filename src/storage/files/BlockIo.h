@@ -41,8 +41,27 @@ std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables
 // Thread: owner thread. Allocates (file handles, failure text).
 std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables);
 
+// Hands a writer the bytes of one block in pieces: it calls `write` with pieces that add up to
+// the block's size, in order, and returns false as soon as a `write` does.
+using PieceWriter = std::function<bool(std::span<const std::byte>)>;
+using BlockSource =
+    std::function<bool(std::size_t blockIndex, const Block& block, const PieceWriter& write)>;
+
+// Writes the layout atomically with each block's bytes coming from `source`.
+//
+// Thread: any (whatever `source` touches is the caller's business). Allocates.
+std::string writeLayoutWith(const std::string& path, const Layout& layout,
+                            const BlockSource& source);
+
 // Opens `path` and reads the layout from its start; for files whose size was already checked.
 std::string readLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables);
+
+// Reads the file at `path` once and forgets what it read, so that the next reading of it comes
+// from memory: slow file work done off the engine lock before a read under it. A file that
+// cannot be read is left to that next reading to report.
+//
+// Thread: any. Allocates a buffer.
+void readAhead(const std::string& path);
 
 // The size of the file at `path`, or -1 when there is none.
 std::int64_t fileSize(const std::string& path);
