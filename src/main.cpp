@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/DmxCaptureWatch.h"
 #include "app/HeadlessOperator.h"
 #include "app/HeadlessStatus.h"
 #include "app/OperatingMode.h"
@@ -30,6 +31,21 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitAlreadyRunning = 3;
+constexpr int kExitUnguarded = 4;
+
+int exitStatusOf(wl::StartRefusal refusal) {
+    switch (refusal) {
+        case wl::StartRefusal::AnotherCopyRuns:
+            return kExitAlreadyRunning;
+        case wl::StartRefusal::NoInstanceGuard:
+            return kExitUnguarded;
+        case wl::StartRefusal::None:
+        case wl::StartRefusal::NoProgramFolder:
+        case wl::StartRefusal::StartTrackMissing:
+            break;
+    }
+    return kExitUsage;
+}
 
 // Windows need a display; a show computer without one runs headless.
 bool displayAvailable() {
@@ -66,6 +82,8 @@ std::unique_ptr<wl::FtdiDriver> chooseUsbDriver(const wl::CommandLine& options,
 }
 
 int runShow(wl::System& system, const wl::CommandLine& options, bool headless) {
+    // Nothing of the show runs: the program closes right after start-up.
+    if (options.seconds == 0) return 0;
     if (headless) wl::startHeadlessStatus(system, std::cout);
     if (options.virtualClock) {
         system.scheduler.advance(static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000);
@@ -148,7 +166,11 @@ int main(int argc, char** argv) {
     // The virtual clock runs show time faster than a link thread would follow.
     setup.usbLinkMode =
         options.virtualClock ? wl::UsbLinkMode::Synchronous : wl::UsbLinkMode::Threaded;
+    setup.startTrack = options.track.value_or("");
     wl::System system(setup);
+    if (const auto* capture = dynamic_cast<const wl::CaptureFtdiDriver*>(usbDriver.get())) {
+        wl::watchDmxCapture(system, *capture);
+    }
 
     NoWindows noWindows;
     std::unique_ptr<wl::DesktopWindows> desktop;
@@ -156,10 +178,14 @@ int main(int argc, char** argv) {
     wl::WindowFactory& factory = headless ? static_cast<wl::WindowFactory&>(noWindows) : *desktop;
     wl::createWindows(system, factory);
 
-    if (system.main.terminateRequested) {
-        std::cerr << "wavelumina: another copy is already running" << std::endl;
+    // The operator was told why, but for a second copy, which ends quietly.
+    if (const wl::StartRefusal refusal = system.main.startRefusal;
+        refusal != wl::StartRefusal::None) {
+        if (refusal == wl::StartRefusal::AnotherCopyRuns) {
+            std::cerr << "wavelumina: another copy is already running" << std::endl;
+        }
         wl::MainFormDestroy(system);
-        return kExitAlreadyRunning;
+        return exitStatusOf(refusal);
     }
     // After the start-up choice, as if the operator had chosen the mode.
     if (startMode) wl::requestMode(system, *startMode);

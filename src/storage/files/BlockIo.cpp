@@ -36,9 +36,17 @@ bool readWhole(QIODevice& file, std::byte* into, std::size_t bytes) {
     return true;
 }
 
+// A write cut short (a disk filling up) is carried on, so that the write the system refuses sets
+// the device's error text to its reason.
 bool writeWhole(QIODevice& file, const std::byte* from, std::size_t bytes) {
-    return file.write(reinterpret_cast<const char*>(from), static_cast<qint64>(bytes)) ==
-           static_cast<qint64>(bytes);
+    while (bytes > 0) {
+        const qint64 put =
+            file.write(reinterpret_cast<const char*>(from), static_cast<qint64>(bytes));
+        if (put <= 0) return false;
+        from += put;
+        bytes -= static_cast<std::size_t>(put);
+    }
+    return true;
 }
 
 std::string blockFailure(const Block& block, const QIODevice& file) {
@@ -86,8 +94,10 @@ std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowT
                 ? writeWhole(file, std::vector<std::byte>(block.bytes).data(), block.bytes)
                 : writeWhole(file, source.data(), block.bytes);
         if (!written) {
+            // Taken first: cancelling puts its own text in the place of the system's reason.
+            const std::string reason = file.errorString().toStdString();
             file.cancelWriting();
-            return std::string("block ") + block.name + ": " + file.errorString().toStdString();
+            return std::string("block ") + block.name + ": " + reason;
         }
     }
     if (!file.commit()) return file.errorString().toStdString();
