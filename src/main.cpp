@@ -12,6 +12,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Engine.h"
+#include "app/DmxCaptureWatch.h"
 #include "app/HeadlessOperator.h"
 #include "app/HeadlessStatus.h"
 #include "app/OperatingMode.h"
@@ -30,6 +31,21 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitAlreadyRunning = 3;
+constexpr int kExitUnguarded = 4;
+
+int exitStatusOf(wl::StartRefusal refusal) {
+    switch (refusal) {
+        case wl::StartRefusal::AnotherCopyRuns:
+            return kExitAlreadyRunning;
+        case wl::StartRefusal::NoInstanceGuard:
+            return kExitUnguarded;
+        case wl::StartRefusal::None:
+        case wl::StartRefusal::NoProgramFolder:
+        case wl::StartRefusal::StartTrackMissing:
+            break;
+    }
+    return kExitUsage;
+}
 
 // Windows need a display; a show computer without one runs headless.
 bool displayAvailable() {
@@ -69,6 +85,8 @@ std::unique_ptr<wl::FtdiDriver> chooseUsbDriver(const wl::CommandLine& options,
 // on the engine thread in real time while this thread runs the event loop for the windows, the
 // signals and what the engine posts.
 int runShow(wl::Engine& engine, const wl::CommandLine& options, bool headless) {
+    // Nothing of the show runs: the program closes right after start-up.
+    if (options.seconds == 0) return 0;
     if (headless) wl::startHeadlessStatus(engine, std::cout);
     if (options.virtualClock) {
         engine.advance(static_cast<wl::Scheduler::Millis>(*options.seconds) * 1000);
@@ -158,6 +176,7 @@ int main(int argc, char** argv) {
     // The virtual clock runs show time faster than a link thread would follow.
     setup.usbLinkMode =
         options.virtualClock ? wl::UsbLinkMode::Synchronous : wl::UsbLinkMode::Threaded;
+    setup.startTrack = options.track.value_or("");
     wl::EngineSetup engineSetup;
     engineSetup.mode = options.virtualClock ? wl::EngineMode::Synchronous : wl::EngineMode::Threaded;
     wl::Engine* deliverTo = nullptr;
@@ -170,6 +189,9 @@ int main(int argc, char** argv) {
     deliverTo = &engine;
     // Start-up runs here before the engine thread starts, so nothing waits for its file loads.
     wl::System& system = engine.unlockedSystem();
+    if (const auto* capture = dynamic_cast<const wl::CaptureFtdiDriver*>(usbDriver.get())) {
+        wl::watchDmxCapture(system, *capture);
+    }
 
     NoWindows noWindows;
     std::unique_ptr<wl::DesktopWindows> desktop;
@@ -177,10 +199,14 @@ int main(int argc, char** argv) {
     wl::WindowFactory& factory = headless ? static_cast<wl::WindowFactory&>(noWindows) : *desktop;
     wl::createWindows(system, factory);
 
-    if (system.main.terminateRequested) {
-        std::cerr << "wavelumina: another copy is already running" << std::endl;
+    // The operator was told why, but for a second copy, which ends quietly.
+    if (const wl::StartRefusal refusal = system.main.startRefusal;
+        refusal != wl::StartRefusal::None) {
+        if (refusal == wl::StartRefusal::AnotherCopyRuns) {
+            std::cerr << "wavelumina: another copy is already running" << std::endl;
+        }
         wl::MainFormDestroy(system);
-        return kExitAlreadyRunning;
+        return exitStatusOf(refusal);
     }
     // After the start-up choice, as if the operator had chosen the mode.
     if (startMode) wl::requestMode(system, *startMode);

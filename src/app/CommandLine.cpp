@@ -34,6 +34,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
             o.help = true;
         } else if (name == "--home") {
             o.home = value();
+            if (o.home && o.home->empty())
+                result.error = "--home needs a folder, not an empty name";
         } else if (name == "--track") {
             o.track = value();
         } else if (name == "--mode") {
@@ -68,14 +70,18 @@ std::string commandLineHelp() {
     return "Usage: wavelumina [options]\n"
            "  --home DIR           program folder (settings, event log, Projects/)\n"
            "  --headless           run without windows; one status line a second\n"
-           "  --track FILE         open this track file at start\n"
+           "  --track FILE         open this track file at start instead of the last one\n"
            "  --mode NAME          start in this mode (OFF, STOP, PAUSE, STATIC, DINAM, DANCE,\n"
            "                       FILE, MACRO 01 .. MACRO 32)\n"
-           "  --seconds N          run N seconds of show time, then close\n"
+           "  --seconds N          run N seconds of show time, then close (0: right after start)\n"
            "  --virtual-clock      with --seconds: run the show time as fast as possible\n"
-           "  --audio default|null sound card, or no sound output\n"
+           "  --audio default|null sound card, or no sound output; not yet used: the program\n"
+           "                       plays no music until its music show engine comes\n"
            "  --dmx-capture FILE   record every DMX packet sent to the USB interface\n"
-           "  --help               this text\n";
+           "  --help               this text\n"
+           "Exit status: 2 for options it cannot follow (a --home that is a file, a --track that\n"
+           "cannot be opened), 3 when another copy runs, 4 when it cannot make sure it is the\n"
+           "only copy.\n";
 }
 
 }  // namespace wl

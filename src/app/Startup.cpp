@@ -13,6 +13,7 @@
 #include "storage/ProgramHome.h"
 #include "storage/files/SeqFile.h"
 #include "storage/files/SettingsFile.h"
+#include "storage/files/ShowFileSession.h"
 #include "storage/files/StoreReset.h"
 #include "storage/files/TrackFile.h"
 
@@ -38,24 +39,72 @@ bool ensureProjectsFolder(System& system) {
     return false;
 }
 
-void takeInstanceGuard(System& system) {
+// Without the guard a second copy could drive the same fountain beside this one: no start.
+void refuseUnguarded(System& system, const char* text) {
+    const std::string& reason = system.instanceGuard.failureReason();
+    system.log.WriteLog(kWho, kWhere, "single-instance guard: " + reason);
+    system.op.tell(BoxKind::Error, std::string(text) +
+                                       " The single-instance guard cannot be taken (" + reason +
+                                       "), so a second copy could not be kept out: the program "
+                                       "does not start.");
+    system.main.startRefusal = StartRefusal::NoInstanceGuard;
+}
+
+bool takeInstanceGuard(System& system) {
     switch (system.instanceGuard.acquire()) {
         case InstanceGuard::Outcome::Acquired:
-            return;
+            return true;
         case InstanceGuard::Outcome::AlreadyRunning:
-            system.main.terminateRequested = true;
-            return;
+            system.main.startRefusal = StartRefusal::AnotherCopyRuns;
+            return false;
         case InstanceGuard::Outcome::CreateFailed:
-            system.log.WriteLog(kWho, kWhere,
-                                "single-instance guard: " + system.instanceGuard.failureReason());
-            system.op.tell(BoxKind::Error, "Donot create FileMapping DMX!");
-            return;
+            refuseUnguarded(system, "Donot create FileMapping DMX!");
+            return false;
         case InstanceGuard::Outcome::MapFailed:
-            system.log.WriteLog(kWho, kWhere,
-                                "single-instance guard: " + system.instanceGuard.failureReason());
-            system.op.tell(BoxKind::Error, "Donot connect FileMapping Twice!");
-            return;
+            refuseUnguarded(system, "Donot connect FileMapping Twice!");
+            return false;
     }
+    return false;
+}
+
+// The settings, the event log and the show files live in the program folder: without it the
+// program does not start.
+bool ensureProgramFolder(System& system) {
+    std::error_code error;
+    std::filesystem::create_directories(system.ProgramDir, error);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(system.ProgramDir, ignored)) return true;
+    const std::string folder = system.ProgramDir.substr(0, system.ProgramDir.size() - 1);
+    const std::string reason = fileExists(folder) ? "a file, not a folder"
+                               : error            ? error.message()
+                                                  : fileProblem(folder);
+    system.op.tell(BoxKind::Error, "The program folder " + folder + " cannot be used (" + reason +
+                                       "): the program does not start.");
+    system.main.startRefusal = StartRefusal::NoProgramFolder;
+    return false;
+}
+
+// The track file asked for at start, taken as the open command takes a chosen file: its
+// extension made ".trk", and absolute, so that the settings file keeps a name that still holds
+// wherever the program is started from next time.
+std::string startTrackFile(const System& system) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(system.startTrack, error);
+    return withExtension(error ? system.startTrack : absolute.string(), ".trk");
+}
+
+bool checkStartTrack(System& system) {
+    if (system.startTrack.empty()) return true;
+    const std::string path = startTrackFile(system);
+    const std::string problem = fileProblem(path);
+    if (problem.empty()) return true;
+    system.log.WriteLog(kWho, kWhere,
+                        "Start track cannot be opened: " + path + " (" + problem + ")");
+    system.op.tell(BoxKind::Error, "The track file " + path +
+                                       " to open at start cannot be opened (" + problem +
+                                       "): the program does not start.");
+    system.main.startRefusal = StartRefusal::StartTrackMissing;
+    return false;
 }
 
 void resetTablesAndLoadShow(System& system) {
@@ -66,6 +115,7 @@ void resetTablesAndLoadShow(System& system) {
     ResetEffects(system.effects);
     ResetFrames(system.channels);
     LoadIniSettings(session);
+    if (!system.startTrack.empty()) system.LastFileTrack = startTrackFile(system);
     OpenSeqFile(session, tables);
     OpenTrackFile(session, tables);
 }
@@ -79,18 +129,17 @@ void refreshStatus(System& system) {
 
 void MainFormCreate(System& system) {
     system.ProgramDir = withTrailingSlash(system.ProgramDir);
-    std::error_code ignored;  // a folder that cannot be made is reported with "Projects/" below
-    std::filesystem::create_directories(system.ProgramDir, ignored);
+    // Before anything is made or opened: a copy that must not run leaves everything as it was.
+    if (!takeInstanceGuard(system) || !ensureProgramFolder(system) || !checkStartTrack(system)) {
+        return;
+    }
 
     const auto refresh = system.scheduler.addTask("tmrRefresh", kRefreshIntervalMs,
                                                   [&system] { refreshStatus(system); });
     system.scheduler.start(refresh);
 
     if (!ensureProjectsFolder(system)) return;
-    takeInstanceGuard(system);
     system.main.height = 84;
-    // A copy that is about to end loads nothing.
-    if (system.main.terminateRequested) return;
     resetTablesAndLoadShow(system);
     system.main.colours = colourSchemeFrom(system.settings);
     system.main.caption = "File track: " + system.LastFileTrack;
@@ -163,6 +212,8 @@ void destroyWindows(System& system) {
 void createWindows(System& system, WindowFactory& factory) {
     for (const WindowSpec& spec : kWindowOrder) {
         createWindowLogic(system, spec.id);
+        // A copy that must not run opens no output and makes no window.
+        if (system.main.startRefusal != StartRefusal::None) return;
         factory.create(spec);
     }
 }

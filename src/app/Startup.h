@@ -16,7 +16,8 @@ class WindowFactory {
 };
 
 // The program entry: for each window in creation order, its creation handler runs on the logic and
-// then the factory makes the window, which finds the tables already filled.
+// then the factory makes the window, which finds the tables already filled. When the main
+// window's creation refuses the start (`MainWindowState::startRefusal`), nothing more is made.
 void createWindows(System& system, WindowFactory& factory);
 
 // The logic side of one window's creation: its timers, start-up loads and choices.
@@ -26,8 +27,10 @@ void createWindowLogic(System& system, WindowId id);
 void destroyWindows(System& system);
 void destroyWindowLogic(System& system, WindowId id);
 
-// The main window's creation: program folder, "Projects/" folder, single-instance guard, table
-// resets, settings and show files, caption.
+// The main window's creation: single-instance guard, program folder, the track file asked for at
+// start, "Projects/" folder, table resets, settings and show files, caption. A guard held by
+// another copy or one that cannot be taken, a program folder that cannot be made and a start
+// track that cannot be opened refuse the start before anything is made or opened.
 void MainFormCreate(System& system);
 // Closing the main window: saves what the options ask for.
 void MainFormClose(System& system);

@@ -23,6 +23,7 @@ System::System(const SystemSetup& setup)
       errors(log, op),
       instanceGuard(setup.instanceName),
       usbLink(*setup.ftdiDriver, setup.usbLinkMode),
-      viewerLink(*setup.sharedMemory, setup.viewerBlockPrefix) {}
+      viewerLink(*setup.sharedMemory, setup.viewerBlockPrefix),
+      startTrack(setup.startTrack) {}
 
 }  // namespace wl

@@ -49,6 +49,8 @@ struct SystemSetup {
     UsbLinkMode usbLinkMode = UsbLinkMode::Threaded;
     LogWriting logWriting = LogWriting::Synchronous;
     std::string viewerBlockPrefix = ViewerLink::kDefaultPrefix;
+    // A track file to open at start instead of the one the settings file names; empty for none.
+    std::string startTrack;
 };
 
 // Every table of the program, gathered in one owner. Each test builds a fresh one; nothing of the
@@ -117,17 +119,17 @@ class System {
     std::string FileVersion;
     std::int32_t CountOpen = 0;
     bool SaveTrackAfterRecording = false;  // the Sound window's "Save Track after Recording"
+    std::string startTrack;                // see SystemSetup
 
     // The tables and the program state the settings and show files work on.
     ShowTables showTables() {
-        return {sequencer,  channels, settings, tracks,
-                kits,       schedule, trackClips, fileOnly,
-                foreignTablesOf(macros, effects)};
+        return {sequencer,  channels, settings,
+                tracks,     kits,     schedule,
+                trackClips, fileOnly, foreignTablesOf(macros, effects)};
     }
     ShowFileSession fileSession() {
-        return {ProgramDir,   LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin,
-                FileVersion,  CountOpen,   log,           errors,       op,
-                clock};
+        return {ProgramDir, LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin, FileVersion,
+                CountOpen,  log,         errors,        op,           clock};
     }
     MainWindowState main;
 };

@@ -31,10 +31,15 @@ class InstanceGuard {
     Outcome acquire();
     // Unmaps and closes the block; the next copy may start.
     void release();
-    // The system's reason for the last failure, empty after success.
+    // The block's name and the system's reason for the last failure, empty after success.
     const std::string& failureReason() const { return failureReason_; }
 
   private:
+    // Opens the block, making it readable and writable for every user when it is new.
+    bool openBlock();
+    // Keeps the system's reason for `error` and lets go of what was taken.
+    void fail(int error);
+
     std::string name_;
     int fd_ = -1;
     void* view_ = nullptr;

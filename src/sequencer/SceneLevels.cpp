@@ -48,6 +48,7 @@ void SceneLevels::beforeWriteAll() {
 
 SceneSaveTap::SceneSaveTap(SceneLevels& levels) : levels_(levels) {
     levels_.tap_ = this;
+    ++levels_.savesBegun_;
 }
 
 SceneSaveTap::~SceneSaveTap() {

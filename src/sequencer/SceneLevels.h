@@ -102,8 +102,9 @@ class SceneLevels {
     // Every level back to 0.
     void clear();
 
-    // Whether a save is reading the store now.
+    // Whether a save is reading the store now, and how many saves began reading it.
     bool saving() const { return tap_ != nullptr; }
+    std::uint64_t savesBegun() const { return savesBegun_; }
 
   private:
     friend class SceneSaveTap;
@@ -115,6 +116,7 @@ class SceneLevels {
 
     std::uint8_t* levels_;
     SceneSaveTap* tap_ = nullptr;
+    std::uint64_t savesBegun_ = 0;
 };
 
 }  // namespace wl

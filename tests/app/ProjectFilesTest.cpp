@@ -81,14 +81,11 @@ class ThreadedProjectFilesTest : public ProjectFilesTest {
 TEST_F(ThreadedProjectFilesTest, ASaveWritesTheScenesAsTheyWereWhenItBegan) {
     system.sequencer.SceneStore[sceneIndex(0, 0, 0)] = 1;
     system.sequencer.SceneStore[sceneIndex(200, 3, 7)] = 2;
-    const std::uint64_t captionBefore = system.main.revision;
     te.engine->start();
     SpeedButtonSaveFileClick(*te.engine);
-    // Once the save took its copy (or, on a very fast disk, is already done), edit every sequence:
-    // whichever the save has not read yet are kept aside for it.
-    while (!te.engine->edit([&](System& s) {
-        return s.sequencer.SceneStore.saving() || s.main.revision != captionBefore;
-    })) {
+    // Once the save took its copy, edit every sequence: whichever the save has not read yet are
+    // kept aside for it.
+    while (te.engine->edit([](System& s) { return s.sequencer.SceneStore.savesBegun(); }) == 0) {
         std::this_thread::yield();
     }
     for (int seq = 0; seq < kSequenceCount; ++seq) {

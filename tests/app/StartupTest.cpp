@@ -11,6 +11,7 @@
 #include "app/ColourScheme.h"
 #include "app/System.h"
 #include "fakes/TestSystem.h"
+#include "platform/CaptureFtdiDriver.h"
 
 namespace wl {
 namespace {
@@ -50,7 +51,7 @@ TEST(StartupTest, CreatesTheEightWindowsInOrderAfterTheMainWindowHasLoadedTheSho
               "File track: " + ts.home.dir() + "Projects/wavelumina.trk");
     EXPECT_EQ(ts->main.height, 98);
     EXPECT_TRUE(ts->main.saveEnabled);
-    EXPECT_FALSE(ts->main.terminateRequested);
+    EXPECT_EQ(ts->main.startRefusal, StartRefusal::None);
     EXPECT_TRUE(ts.op.shown.empty());
 }
 
@@ -90,14 +91,95 @@ TEST(StartupTest, SecondCopyIsAskedToEndAndLoadsNothingUntilTheFirstHasGone) {
     test::TestSystem second(first.guardName);
     second->channels.OutFrame[1] = 99;
     MainFormCreate(*second);
-    EXPECT_TRUE(second->main.terminateRequested);
+    EXPECT_EQ(second->main.startRefusal, StartRefusal::AnotherCopyRuns);
     EXPECT_FALSE(second->main.saveEnabled);
     EXPECT_EQ(second->channels.OutFrame[1], 99);  // no table reset for a copy that ends
 
     destroyWindows(*first);
     test::TestSystem third(first.guardName);
     MainFormCreate(*third);
-    EXPECT_FALSE(third->main.terminateRequested);
+    EXPECT_EQ(third->main.startRefusal, StartRefusal::None);
+}
+
+TEST(StartupTest, ARefusedCopyTouchesNoOutputNoFileAndMakesNoWindow) {
+    const std::string guardName = test::uniqueGuardName();
+    InstanceGuard running(guardName);
+    ASSERT_EQ(running.acquire(), InstanceGuard::Outcome::Acquired);
+
+    test::TempDir elsewhere;
+    const auto capture = elsewhere.path() / "running.bin";
+    std::ofstream(capture) << "packets of the running copy";
+    CaptureFtdiDriver board(capture.string());
+    test::TestSystem second(guardName, &board);
+    RecordingFactory secondWindows(*second);
+    createWindows(*second, secondWindows);
+
+    EXPECT_EQ(second->main.startRefusal, StartRefusal::AnotherCopyRuns);
+    EXPECT_TRUE(secondWindows.made.empty());
+    EXPECT_EQ(readFile(capture), "packets of the running copy");
+    EXPECT_TRUE(second.sharedMemory.calls.empty());
+    EXPECT_TRUE(second.op.shown.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(second.home.path()));  // no log, settings or folders
+    second->scheduler.advance(1000);
+    EXPECT_EQ(readFile(capture), "packets of the running copy");
+}
+
+// Each of these leaves the program without a place for its files or without the guard that keeps
+// a second copy from driving the same fountain: the start is refused before anything is opened.
+TEST(StartupTest, StartIsRefusedWithoutAProgramFolderOrAGuardOrTheStartTrack) {
+    struct Case {
+        const char* name;
+        StartRefusal refusal;
+        std::vector<std::string> told;  // parts of the one error message
+    };
+    const Case cases[] = {
+        {"program folder is a file",
+         StartRefusal::NoProgramFolder,
+         {"The program folder ",
+          "/show cannot be used (a file, not a folder): the program "
+          "does not start."}},
+        {"guard cannot be made",
+         StartRefusal::NoInstanceGuard,
+         {"Donot create FileMapping DMX!", "shared memory /no/slashes/allowed", "does not start"}},
+        {"start track missing",
+         StartRefusal::StartTrackMissing,
+         {"The track file ", "/song.trk to open at start cannot be opened (no such file)",
+          "does not start"}},
+    };
+    for (const Case& c : cases) {
+        const bool badGuard = c.refusal == StartRefusal::NoInstanceGuard;
+        test::TestSystem ts(badGuard ? "/no/slashes/allowed/inside" : test::uniqueGuardName());
+        if (c.refusal == StartRefusal::NoProgramFolder) {
+            std::ofstream(ts.home.path() / "show") << "a file where the folder should be";
+            ts->ProgramDir = ts.home.dir() + "show/";
+        }
+        if (c.refusal == StartRefusal::StartTrackMissing) {
+            ts->startTrack = ts.home.dir() + "song.mp3";
+        }
+        RecordingFactory windows(*ts);
+        createWindows(*ts, windows);
+
+        EXPECT_EQ(ts->main.startRefusal, c.refusal) << c.name;
+        EXPECT_TRUE(windows.made.empty()) << c.name;
+        EXPECT_TRUE(ts.ftdi.calls().empty()) << c.name;
+        EXPECT_TRUE(ts.sharedMemory.calls.empty()) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(ts.home.path() / "wavelumina.ini")) << c.name;
+        ASSERT_EQ(ts.op.shown.size(), 1u) << c.name;
+        EXPECT_EQ(ts.op.shown[0].kind, BoxKind::Error);
+        for (const std::string& part : c.told) {
+            EXPECT_NE(ts.op.shown[0].text.find(part), std::string::npos)
+                << c.name << ": " << ts.op.shown[0].text;
+        }
+    }
+}
+
+TEST(StartupTest, AGuardThatCannotBeTakenIsLogged) {
+    test::TestSystem ts("/no/slashes/allowed/inside");
+    MainFormCreate(*ts);
+    EXPECT_NE(readFile(ts.home.path() / "wavelumina.Log")
+                  .find("Who: FormMaim Where: FormCreate= Info=single-instance guard: shared "
+                        "memory /no/slashes/allowed/inside: "),
+              std::string::npos);
 }
 
 TEST(StartupTest, StartUpTakesTheColourSchemeFromTheSettingsItLoaded) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,10 +68,24 @@ TEST_F(InstanceGuardTest, CopyKilledWhileHoldingTheGuardDoesNotBlockTheNextStart
     close(ready[1]);
 }
 
+// Every user must be able to open the block, or another user's copy could not see that one runs
+// and would start beside it.
+TEST_F(InstanceGuardTest, BlockIsOpenToEveryUserWhateverTheUmask) {
+    const mode_t kept = umask(022);
+    InstanceGuard guard(name);
+    const InstanceGuard::Outcome outcome = guard.acquire();
+    umask(kept);
+    ASSERT_EQ(outcome, InstanceGuard::Outcome::Acquired);
+    struct stat info {};
+    ASSERT_EQ(stat(("/dev/shm" + name).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666u);
+}
+
 TEST_F(InstanceGuardTest, BadNameIsReportedWithTheSystemsReason) {
     InstanceGuard guard("/no/slashes/allowed/inside");
     EXPECT_EQ(guard.acquire(), InstanceGuard::Outcome::CreateFailed);
-    EXPECT_FALSE(guard.failureReason().empty());
+    EXPECT_NE(guard.failureReason().find("/no/slashes/allowed/inside: "), std::string::npos)
+        << guard.failureReason();
 }
 
 }  // namespace

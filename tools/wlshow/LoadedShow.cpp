@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 #include "storage/files/FileLayouts.h"
 #include "storage/files/OldLayouts.h"
@@ -79,8 +81,8 @@ void takeOutcome(LoadedShow& loaded, const ReadOutcome& outcome, const char* wha
 }
 
 void loadSeqFrame(const std::string& path, LoadedShow& loaded, ShowTables& tables) {
-    if (loaded.size < kSeqFrameBytes) {
-        refuse(loaded, std::to_string(loaded.size) + " bytes is less than one sequence (" +
+    if (loaded.size != kSeqFrameBytes) {
+        refuse(loaded, std::to_string(loaded.size) + " bytes is not the size of one sequence (" +
                            std::to_string(kSeqFrameBytes) + " bytes)");
         return;
     }
@@ -117,11 +119,11 @@ const char* kindName(ShowKind kind) {
 
 LoadedShow loadShow(const std::string& path, OwnedShowTables& owned) {
     LoadedShow loaded;
-    loaded.size = fileSize(path);
-    if (loaded.size < 0) {
-        refuse(loaded, "no such file");
+    if (std::string problem = fileProblem(path); !problem.empty()) {
+        refuse(loaded, std::move(problem));
         return loaded;
     }
+    loaded.size = fileSize(path);
     if (!kindFromName(path, loaded.kind) && !kindFromSize(loaded.size, loaded.kind)) {
         refuse(loaded, "neither the name nor the size (" + std::to_string(loaded.size) +
                            " bytes) is that of a show file");
@@ -150,6 +152,13 @@ LoadedShow loadShow(const std::string& path, OwnedShowTables& owned) {
 }
 
 std::string saveShow(const std::string& path, const LoadedShow& loaded, OwnedShowTables& owned) {
+    // The new file is renamed over whatever is at `path`: a device or a FIFO would be replaced.
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        if (const std::string problem = fileProblem(path); !problem.empty()) {
+            return problem + "; only a regular file is written over";
+        }
+    }
     ShowTables tables = owned.view();
     switch (loaded.kind) {
         case ShowKind::Seq:

@@ -25,13 +25,14 @@ struct LoadedShow {
 
 // Reads `path` with the program's own readers into tables brought to their reset state first.
 // The kind comes from the extension (".seq" and ".tmp", ".trk", ".sfr", ".set"), else from the
-// size; a ".sfr" file is read into sequence 0.
+// size; a ".sfr" file (exactly one sequence) is read into sequence 0. A path that is no regular
+// file is refused saying what it is.
 //
 // Thread: owner thread. Allocates.
 LoadedShow loadShow(const std::string& path, OwnedShowTables& tables);
 
 // Writes the tables in the current layout of `kind`; returns the reason of a failure, empty on
-// success.
+// success. Only a regular file or a new one is written: anything else at `path` is refused.
 std::string saveShow(const std::string& path, const LoadedShow& loaded, OwnedShowTables& tables);
 
 }  // namespace wl::tool

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -146,6 +147,56 @@ TEST_F(WlshowTest, RefusedFilesExitWithStatus2) {
     EXPECT_EQ(status, 2);
     EXPECT_NE(out.find("seq: refused: older sequencer version 7"), std::string::npos);
     EXPECT_NE(out.find("cannot be read"), std::string::npos);
+}
+
+TEST_F(WlshowTest, SaysWhatAPathIsWhenItIsNoFile) {
+    std::filesystem::create_directory(path("folder.seq"));
+    ASSERT_EQ(mkfifo(path("pipe.trk").c_str(), 0600), 0);
+    std::filesystem::create_symlink(path("loop-b.seq"), path("loop-a.seq"));
+    std::filesystem::create_symlink(path("loop-a.seq"), path("loop-b.seq"));
+    const struct {
+        std::string file;
+        const char* said;
+    } cases[] = {
+        {path("missing.seq"), "refused: no such file"},
+        {path("folder.seq"), "refused: a folder, not a file"},
+        {path("pipe.trk"), "refused: a FIFO (named pipe), not a file"},
+        {"/dev/null", "refused: a device, not a file"},
+        {path("loop-a.seq"), "refused: a loop of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        const auto [status, out] = run("info " + c.file);
+        EXPECT_EQ(status, 2) << c.file;
+        EXPECT_NE(out.find(c.said), std::string::npos) << c.file << ": " << out;
+    }
+}
+
+TEST_F(WlshowTest, OnlyAFileOfExactlyOneSequenceIsASingleSequenceFile) {
+    for (const std::int64_t size : {kSeqFrameBytes - 1, kSeqFrameBytes + 1, 2 * kSeqFrameBytes}) {
+        const std::string frame = path("odd.sfr");
+        std::ofstream(frame).close();
+        std::filesystem::resize_file(frame, static_cast<std::uintmax_t>(size));
+        const auto [status, out] = run("info " + frame);
+        EXPECT_EQ(status, 2) << size;
+        EXPECT_NE(out.find(std::to_string(size) +
+                           " bytes is not the size of one sequence (1053200 bytes)"),
+                  std::string::npos)
+            << out;
+    }
+}
+
+TEST_F(WlshowTest, UpgradeWritesOverNothingButARegularFile) {
+    const std::string old = path("old.trk");
+    std::ofstream(old).close();
+    std::filesystem::resize_file(old, 2'609'152);
+    const std::string pipe = path("out.trk");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(path("folder.trk"));
+
+    EXPECT_EQ(run("upgrade " + old + " " + pipe).first, 2);
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_EQ(run("upgrade " + old + " " + path("folder.trk")).first, 2);
+    EXPECT_TRUE(std::filesystem::is_directory(path("folder.trk")));
 }
 
 TEST_F(WlshowTest, UpgradeWritesTheCurrentLayout) {

@@ -36,9 +36,17 @@ bool readWhole(QIODevice& file, std::byte* into, std::size_t bytes) {
     return true;
 }
 
+// A write cut short (a disk filling up) is carried on, so that the write the system refuses sets
+// the device's error text to its reason.
 bool writeWhole(QIODevice& file, const std::byte* from, std::size_t bytes) {
-    return file.write(reinterpret_cast<const char*>(from), static_cast<qint64>(bytes)) ==
-           static_cast<qint64>(bytes);
+    while (bytes > 0) {
+        const qint64 put =
+            file.write(reinterpret_cast<const char*>(from), static_cast<qint64>(bytes));
+        if (put <= 0) return false;
+        from += put;
+        bytes -= static_cast<std::size_t>(put);
+    }
+    return true;
 }
 
 std::string blockFailure(const Block& block, const QIODevice& file) {

@@ -52,11 +52,19 @@ std::string WriteSeqData(const std::string& path, ShowTables& tables) {
 void OpenSeqFile(ShowFileSession& session, ShowTables& tables) {
     ResetStore(tables, /*programStart=*/false);
     if (!fileExists(session.LastFileSeq)) {
-        session.log.WriteLog(kWho, "OpenSeqFile", "File_no_found: " + session.LastFileSeq);
+        const std::string named = session.LastFileSeq;
+        session.log.WriteLog(kWho, "OpenSeqFile", "File_no_found: " + named);
         session.LastFileSeq = programFile(session.ProgramDir, ".seq");
         session.log.WriteLog(kWho, "OpenSeqFile", "Default Seq Name: " + session.LastFileSeq);
-        SaveSeqFile(session, tables);
-        return;
+        if (!named.empty() && named != session.LastFileSeq) {
+            tellDefaultInstead(session, kSeqKind, named, session.LastFileSeq);
+        }
+        // The default may hold the real show while the named file is on a medium that is away.
+        if (!fileExists(session.LastFileSeq)) {
+            if (mayMakeDefault(session, kSeqKind, session.LastFileSeq))
+                SaveSeqFile(session, tables);
+            return;
+        }
     }
     reportReadOutcome(session, kSeqKind, session.LastFileSeq,
                       ReadSeqData(session.LastFileSeq, tables));

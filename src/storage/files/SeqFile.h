@@ -22,10 +22,11 @@ ReadOutcome ReadSeqData(const std::string& path, ShowTables& tables);
 // Writes the current layout atomically; returns the reason of a failure, empty on success.
 std::string WriteSeqData(const std::string& path, ShowTables& tables);
 
-// Resets the store and loads the file `LastFileSeq` names. A missing file is replaced by a file of
-// reset tables named after the program in the program folder; older versions are logged; a size
-// no layout has, an unreadable older layout and failures are logged and told to the operator,
-// the store staying reset.
+// Resets the store and loads the file `LastFileSeq` names. When it cannot be opened, the operator
+// is told and the default file named after the program in the program folder is loaded instead; a
+// file of reset tables is made there only where nothing is. Older versions are logged; a size no
+// layout has, an unreadable older layout and failures are logged and told to the operator, the
+// store staying reset.
 void OpenSeqFile(ShowFileSession& session, ShowTables& tables);
 
 // Writes the ".seq" file into the program folder under the file-name part of `LastFileSeq`,

@@ -4,7 +4,10 @@
 #include <QSaveFile>
 #include <QString>
 
-#include <cstdlib>
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <optional>
 #include <utility>
 
 #include "storage/ErrorReporter.h"
@@ -74,6 +77,19 @@ std::string IniFile::value(std::string_view section, std::string_view key,
     return std::string(getIniValue(text_, section, key).value_or(fallback));
 }
 
+std::int32_t IniFile::number(std::string_view section, std::string_view key, std::int32_t fallback,
+                             std::int32_t min, std::int32_t max) const {
+    const std::optional<std::string_view> text = getIniValue(text_, section, key);
+    if (!text || text->empty()) return fallback;
+    const char* end = text->data() + text->size();
+    std::int64_t value = 0;
+    const auto [rest, error] = std::from_chars(text->data(), end, value);
+    if (rest != end) return fallback;
+    if (error == std::errc::result_out_of_range) return text->front() == '-' ? min : max;
+    if (error != std::errc()) return fallback;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, min, max));
+}
+
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
     setIniValue(text_, section, key, value);
 }
@@ -109,14 +125,19 @@ std::string settingsTimeText(const LocalTime& time) {
 
 void LoadIniSettings(ShowFileSession& session) {
     IniFile ini(settingsFilePath(session.ProgramDir));
-    const std::string counted = ini.value("AreaCount", "CountOpen", "1");
-    session.CountOpen = std::atoi(counted.c_str()) + 1;
+    // Counted up to the largest count and no further.
+    const std::int32_t counted =
+        ini.number("AreaCount", "CountOpen", 1, 0, std::numeric_limits<std::int32_t>::max() - 1);
+    session.CountOpen = counted + 1;
     ini.set("AreaCount", "CountOpen", std::to_string(session.CountOpen));
     saveReported(session, ini, "LoadIniSettings");
     const std::string& dir = session.ProgramDir;
-    session.LastFileShow = ini.value("AreaFile", "LastFileShow", programFile(dir, ".shw"));
-    session.LastFileTrack = ini.value("AreaFile", "LastFileTrack", programFile(dir, ".trk"));
-    session.LastFileSeq = ini.value("AreaFile", "LastFileSeq", programFile(dir, ".seq"));
+    const auto path = [&](const char* key, const char* extension) {
+        return inProgramDir(dir, ini.value("AreaFile", key, programFile(dir, extension)));
+    };
+    session.LastFileShow = path("LastFileShow", ".shw");
+    session.LastFileTrack = path("LastFileTrack", ".trk");
+    session.LastFileSeq = path("LastFileSeq", ".seq");
     session.LastFileSkin = ini.value("AreaFile", "LastFileSkin", kDefaultSkin);
     session.FileVersion = ini.value("About", "FileVersion", kNoVersion);
 }

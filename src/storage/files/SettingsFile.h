@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ class IniFile {
 
     std::string value(std::string_view section, std::string_view key,
                       std::string_view fallback) const;
+    // A whole decimal number held in [min, max]: a larger or smaller one gives the nearest end of
+    // the range; a missing value or text that is not a number gives `fallback`.
+    std::int32_t number(std::string_view section, std::string_view key, std::int32_t fallback,
+                        std::int32_t min, std::int32_t max) const;
     void set(std::string_view section, std::string_view key, std::string_view value);
     // Writes the text back; returns the reason of a failure, empty on success. A file that could
     // not be read is never written over: only its own keys would be left of it.
@@ -50,8 +55,9 @@ struct ContractData {
     std::string Data, Customer, Object;
 };
 
-// Start-up: counts the start ("AreaCount"/"CountOpen", 1 when missing, written back plus one) and
-// reads the current files, the skin name and the version text, with their defaults.
+// Start-up: counts the start ("AreaCount"/"CountOpen", 1 when missing, written back plus one and
+// never past the largest count) and reads the current files (a relative name lies in the program
+// folder), the skin name and the version text, with their defaults.
 void LoadIniSettings(ShowFileSession& session);
 
 // Writes the save date, the program's identity texts, the contract data when given, the closing

@@ -1,5 +1,8 @@
 #include "storage/files/ShowFileReports.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/Operator.h"
 #include "storage/ErrorReporter.h"
 #include "storage/EventLog.h"
@@ -59,6 +62,25 @@ void reportUnknownSize(ShowFileSession& session, const ShowFileKind& kind, const
     session.op.tell(BoxKind::Error, std::string("The ") + kind.name + " " + path + " holds " +
                                         found + " bytes, none of the sizes a " + kind.name +
                                         " has (" + sizes + " bytes); nothing was loaded.");
+}
+
+void tellDefaultInstead(ShowFileSession& session, const ShowFileKind& kind,
+                        const std::string& named, const std::string& defaultPath) {
+    session.op.tell(BoxKind::Warning, std::string("The ") + kind.name + " " + named +
+                                          " cannot be opened (" + fileProblem(named) +
+                                          "); the default " + kind.name + " " + defaultPath +
+                                          " takes its place.");
+}
+
+bool mayMakeDefault(ShowFileSession& session, const ShowFileKind& kind, const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return true;
+    const std::string problem = fileProblem(path);
+    session.log.WriteLog(kWho, kind.where, "not a file: " + path + " (" + problem + ")");
+    session.op.tell(BoxKind::Error, std::string("The default ") + kind.name + " " + path +
+                                        " cannot be opened (" + problem +
+                                        ") and is left as it is; the show stays empty.");
+    return false;
 }
 
 void reportSave(ShowFileSession& session, const char* where, const char* what,

@@ -35,6 +35,15 @@ void reportReadOutcome(ShowFileSession& session, const ShowFileKind& kind, const
 void reportUnknownSize(ShowFileSession& session, const ShowFileKind& kind, const std::string& path,
                        std::int64_t size);
 
+// Tells the operator that the show file `named` cannot be opened, and why, and that the default
+// file of its kind takes its place.
+void tellDefaultInstead(ShowFileSession& session, const ShowFileKind& kind,
+                        const std::string& named, const std::string& defaultPath);
+
+// Whether the missing default file at `path` may be made: only where nothing is. Anything else
+// in its place (a folder, a device) is left alone, and logged and told to the operator.
+bool mayMakeDefault(ShowFileSession& session, const ShowFileKind& kind, const std::string& path);
+
 // After a show file was written to `path` (`failure` empty on success): reports the failure, then
 // logs and tells the operator when the file is not there, naming it "no Write <what>".
 void reportSave(ShowFileSession& session, const char* where, const char* what,

@@ -35,4 +35,33 @@ bool fileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+std::string fileProblem(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error == std::errc::too_many_symbolic_link_levels) return "a loop of symbolic links";
+    switch (status.type()) {
+        case fs::file_type::regular:
+            return {};
+        case fs::file_type::not_found:
+            return "no such file";
+        case fs::file_type::directory:
+            return "a folder, not a file";
+        case fs::file_type::fifo:
+            return "a FIFO (named pipe), not a file";
+        case fs::file_type::block:
+        case fs::file_type::character:
+            return "a device, not a file";
+        case fs::file_type::socket:
+            return "a socket, not a file";
+        default:
+            return error ? error.message() : "not a regular file";
+    }
+}
+
+std::string inProgramDir(const std::string& programDir, const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    return programDir + path;
+}
+
 }  // namespace wl

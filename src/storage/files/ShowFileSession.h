@@ -43,4 +43,13 @@ std::string withExtension(const std::string& path, const std::string& extension)
 
 bool fileExists(const std::string& path);
 
+// Why `path` is not a regular file that can be read (links followed): "no such file", "a folder,
+// not a file", "a FIFO (named pipe), not a file", "a device, not a file", "a loop of symbolic
+// links", or the system's reason. Empty when it is one.
+std::string fileProblem(const std::string& path);
+
+// A name from the settings file: a relative one lies in the program folder, wherever the program
+// was started from. Empty and absolute names stay as they are.
+std::string inProgramDir(const std::string& programDir, const std::string& path);
+
 }  // namespace wl

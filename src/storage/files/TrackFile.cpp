@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kWho = "ReadSave";
 constexpr const char* kWhere = "OpenTrackFile";
+constexpr const char* kProjectsFolder = "Projects/";
 
 std::string versionNumber(int version) {
     return std::to_string(version);
@@ -64,16 +65,31 @@ std::string WriteTrackData(const std::string& path, ShowTables& tables) {
     return writeLayoutFile(path, trackLayout(), tables);
 }
 
+std::string defaultTrackFile(const std::string& programDir) {
+    return programDir + kProjectsFolder + fileNamePart(programFile(programDir, ".trk"));
+}
+
 void OpenTrackFile(ShowFileSession& session, ShowTables& tables) {
     ResetTracks(tables.tracks, TrackHeaderText(session.ProgramDir, session.LastFileSeq));
-    session.LastFileTrack = withExtension(session.LastFileTrack, ".trk");
-    if (!fileExists(session.LastFileTrack)) {
-        session.log.WriteLog(kWho, kWhere, "File_no_found " + markedPath(session.LastFileTrack));
-        session.LastFileTrack = programFile(session.ProgramDir, ".trk");
-        session.log.WriteLog(kWho, kWhere,
-                             "Set Default Track Name: " + markedPath(session.LastFileTrack));
+    const std::string& dir = session.ProgramDir;
+    // The settings file's own default names no file the operator chose.
+    const bool chosen =
+        !session.LastFileTrack.empty() && session.LastFileTrack != programFile(dir, ".trk");
+    if (!session.LastFileTrack.empty()) {
+        session.LastFileTrack = withExtension(session.LastFileTrack, ".trk");
     }
     if (!fileExists(session.LastFileTrack)) {
+        const std::string named = session.LastFileTrack;
+        session.log.WriteLog(kWho, kWhere, "File_no_found " + markedPath(named));
+        session.LastFileTrack = defaultTrackFile(dir);
+        session.log.WriteLog(kWho, kWhere,
+                             "Set Default Track Name: " + markedPath(session.LastFileTrack));
+        if (chosen && named != session.LastFileTrack) {
+            tellDefaultInstead(session, kTrackKind, named, session.LastFileTrack);
+        }
+    }
+    if (!fileExists(session.LastFileTrack)) {
+        if (!mayMakeDefault(session, kTrackKind, session.LastFileTrack)) return;
         session.log.WriteLog(kWho, kWhere, "File_no_found " + markedPath(session.LastFileTrack));
         SaveTrackFileName(session, tables);
         session.log.WriteLog(kWho, kWhere,
@@ -85,7 +101,8 @@ void OpenTrackFile(ShowFileSession& session, ShowTables& tables) {
 }
 
 void SaveTrackFileName(ShowFileSession& session, ShowTables& tables) {
-    session.LastFileTrack = session.ProgramDir + "Projects/" + fileNamePart(session.LastFileTrack);
+    session.LastFileTrack =
+        session.ProgramDir + kProjectsFolder + fileNamePart(session.LastFileTrack);
     SetTrackHeader(tables.tracks, TrackHeaderText(session.ProgramDir, session.LastFileSeq));
     reportSave(session, "SaveTrackFileName", "Tracks", session.LastFileTrack,
                WriteTrackData(session.LastFileTrack, tables));

@@ -36,10 +36,14 @@ ReadOutcome ReadTrackData(const std::string& path, ShowTables& tables);
 // Writes the current layout atomically; returns the reason of a failure, empty on success.
 std::string WriteTrackData(const std::string& path, ShowTables& tables);
 
-// Resets the tracks and loads the file `LastFileTrack` names (its extension made ".trk"). A
-// missing file falls back to the program's default track file and, when that is missing too, an
-// empty track file is written into "Projects/". A file of a size no layout has loads nothing and
-// is logged and told to the operator, as are failures; the tracks stay reset.
+// The program's default track file, "Projects/" of the program folder, where saving puts it.
+std::string defaultTrackFile(const std::string& programDir);
+
+// Resets the tracks and loads the file `LastFileTrack` names (its extension made ".trk"). When it
+// cannot be opened, the operator is told (unless the settings file named none) and the default
+// track file is loaded instead; an empty track file is made there only where nothing is. A file
+// of a size no layout has loads nothing and is logged and told to the operator, as are failures;
+// the tracks stay reset.
 void OpenTrackFile(ShowFileSession& session, ShowTables& tables);
 
 // Writes the track file into "Projects/" under the file-name part of `LastFileTrack`, which then

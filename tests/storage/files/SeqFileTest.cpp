@@ -133,6 +133,12 @@ TEST(SeqFile, MissingFileIsReplacedByADefaultFileAndLogged) {
               std::string::npos);
     EXPECT_NE(log.find("Who: ReadSave Where: OpenSeqFile= Info=Default Seq Name: " + fallback),
               std::string::npos);
+    ASSERT_EQ(bed.sys.op.shown.size(), 1u);
+    EXPECT_EQ(bed.sys.op.shown[0].kind, BoxKind::Warning);
+    EXPECT_EQ(bed.sys.op.shown[0].text,
+              "The sequencer file /nowhere/park.seq cannot be opened (no such file); the default "
+              "sequencer file " +
+                  fallback + " takes its place.");
 }
 
 TEST(SeqFile, SavingMovesTheFileIntoTheProgramFolder) {

@@ -26,6 +26,53 @@ TEST(SettingsFile, FirstStartTakesTheProgramsNamesAndCountsTwo) {
     EXPECT_EQ(bed.sys->CountOpen, 3);
 }
 
+TEST(SettingsFile, TheStartCountIsReadAsAWholeNumberAndHeldInRange) {
+    const struct {
+        const char* stored;
+        std::int32_t counted;
+    } cases[] = {
+        {"6", 7},
+        {" 6 ", 7},
+        {"2147483646", 2147483647},
+        {"2147483647", 2147483647},  // the largest count stays; it never turns negative
+        {"99999999999999999999999", 2147483647},
+        {"-5", 1},
+        {"-99999999999999999999999", 1},
+        {"", 2},
+        {"many", 2},
+        {"12abc", 2},
+        {"+3", 2},
+    };
+    for (const auto& c : cases) {
+        FileTestBed bed;
+        IniFile ini(settingsFilePath(bed.dir()));
+        ini.set("AreaCount", "CountOpen", c.stored);
+        ASSERT_EQ(ini.save(), "");
+
+        LoadIniSettings(bed.session);
+
+        EXPECT_EQ(bed.sys->CountOpen, c.counted) << c.stored;
+        EXPECT_EQ(IniFile(settingsFilePath(bed.dir())).value("AreaCount", "CountOpen", ""),
+                  std::to_string(c.counted))
+            << c.stored;
+    }
+}
+
+TEST(SettingsFile, RelativeFileNamesLieInTheProgramFolder) {
+    FileTestBed bed;
+    IniFile ini(settingsFilePath(bed.dir()));
+    ini.set("AreaFile", "LastFileSeq", "park.seq");
+    ini.set("AreaFile", "LastFileTrack", "Projects/song.trk");
+    ini.set("AreaFile", "LastFileShow", "/srv/shows/evening.shw");
+    ASSERT_EQ(ini.save(), "");
+
+    LoadIniSettings(bed.session);
+
+    EXPECT_EQ(bed.sys->LastFileSeq, bed.dir() + "park.seq");
+    EXPECT_EQ(bed.sys->LastFileTrack, bed.dir() + "Projects/song.trk");
+    EXPECT_EQ(bed.sys->LastFileShow, "/srv/shows/evening.shw");
+}
+
 TEST(SettingsFile, DateAndTimeTextsHaveNoLeadingZeros) {
     LocalTime time;
     time.year = 2026;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -101,10 +102,33 @@ TEST(TrackFile, MissingFilesFallBackToAnEmptyTrackInProjects) {
     const std::string log = bed.logText();
     const std::string key = "Who: ReadSave Where: OpenTrackFile= Info=";
     EXPECT_NE(log.find(key + "File_no_found >/nowhere/song.trk<"), std::string::npos);
-    EXPECT_NE(log.find(key + "Set Default Track Name: >" + bed.dir() + "wavelumina.trk<"),
-              std::string::npos);
-    EXPECT_NE(log.find(key + "File_no_found >" + bed.dir() + "wavelumina.trk<"), std::string::npos);
+    // The default is looked for where saving puts it.
+    EXPECT_NE(log.find(key + "Set Default Track Name: >" + saved + "<"), std::string::npos);
+    EXPECT_NE(log.find(key + "File_no_found >" + saved + "<"), std::string::npos);
     EXPECT_NE(log.find(key + "Saved Empty Track Name: >" + saved + "<"), std::string::npos);
+    ASSERT_EQ(bed.sys.op.shown.size(), 1u);
+    EXPECT_EQ(bed.sys.op.shown[0].text,
+              "The track file /nowhere/song.trk cannot be opened (no such file); the default "
+              "track file " +
+                  saved + " takes its place.");
+}
+
+TEST(TrackFile, SomethingElseWhereTheDefaultBelongsIsLeftAlone) {
+    FileTestBed bed;
+    const std::string fifo = bed.dir() + "Projects/wavelumina.trk";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    bed.sys->LastFileTrack = bed.dir() + "wavelumina.trk";  // the settings file's own default
+
+    OpenTrackFile(bed.session, bed.tables);
+
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    ASSERT_EQ(bed.sys.op.shown.size(), 1u);
+    EXPECT_EQ(bed.sys.op.shown[0].text,
+              "The default track file " + fifo +
+                  " cannot be opened (a FIFO (named pipe), not a file) and is left as it is; "
+                  "the show stays empty.");
+    EXPECT_NE(bed.logText().find("Where: OpenTrackFile= Info=not a file: " + fifo),
+              std::string::npos);
 }
 
 TEST(TrackFile, AFileOneByteOffLoadsNothingAndIsReported) {
