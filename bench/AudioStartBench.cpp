@@ -63,8 +63,10 @@ bool waitForFirstFrames(const wl::StreamAudioBackend& audio, wl::AudioChannel ch
     return true;
 }
 
-// The song was opened (and its decoder thread has had time to decode ahead) before play.
-void BM_AudioPlayToFirstFrame(benchmark::State& state) {
+// From `play` to the song's first frames at the device. With `openedBefore`, the song was
+// opened (and its decoder thread has had time to decode ahead) before play, as a show's song is
+// when the fountain's mode starts it; without, opening the file is counted too.
+void BM_AudioPlayToFirstFrame(benchmark::State& state, bool openedBefore) {
     const std::string mp3 = writeMp3();
     auto audio = openSoundCard();
     if (mp3.empty() || !audio->ready()) {
@@ -72,10 +74,13 @@ void BM_AudioPlayToFirstFrame(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
+        auto start = Clock::now();
         const wl::AudioChannel channel = audio->openPlaying(mp3);
-        const auto settled = Clock::now() + std::chrono::milliseconds(100);
-        while (Clock::now() < settled) std::this_thread::yield();
-        const auto start = Clock::now();
+        if (openedBefore) {
+            const auto settled = Clock::now() + std::chrono::milliseconds(100);
+            while (Clock::now() < settled) std::this_thread::yield();
+            start = Clock::now();
+        }
         audio->play(channel, false);
         const bool reached = waitForFirstFrames(*audio, channel);
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
@@ -85,29 +90,11 @@ void BM_AudioPlayToFirstFrame(benchmark::State& state) {
     state.SetLabel(audio->outputDescription());
     std::filesystem::remove(mp3);
 }
-BENCHMARK(BM_AudioPlayToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
-
-// Opening the file is counted too: a song played the moment it is loaded.
-void BM_AudioOpenAndPlayToFirstFrame(benchmark::State& state) {
-    const std::string mp3 = writeMp3();
-    auto audio = openSoundCard();
-    if (mp3.empty() || !audio->ready()) {
-        state.SkipWithError("no MP3 or no sound output");
-        return;
-    }
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        const wl::AudioChannel channel = audio->openPlaying(mp3);
-        audio->play(channel, false);
-        const bool reached = waitForFirstFrames(*audio, channel);
-        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
-        audio->release(channel);
-        if (!reached) state.SkipWithError("the song never reached the device");
-    }
-    state.SetLabel(audio->outputDescription());
-    std::filesystem::remove(mp3);
-}
-BENCHMARK(BM_AudioOpenAndPlayToFirstFrame)
+BENCHMARK_CAPTURE(BM_AudioPlayToFirstFrame, opened_song, true)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
+BENCHMARK_CAPTURE(BM_AudioPlayToFirstFrame, open_and_play, false)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(40);

@@ -8,9 +8,10 @@ namespace wl {
 
 namespace {
 
-// Playback rates outside this range are held to it.
+// Playback rates outside this range are held to it. The top is the window's highest rate; it
+// keeps what a device buffer takes from a song inside what the heard history can hold.
 constexpr float kLowestHertz = 100.0f;
-constexpr float kHighestHertz = 400000.0f;
+constexpr float kHighestHertz = 192000.0f;
 
 std::int64_t sizeOnDisk(const std::string& path) {
     std::error_code error;
