@@ -22,7 +22,8 @@ struct FullShow {
         wl::ShowTables view = tables->view();
         wl::ResetStore(view, false);
         wl::ResetTracks(tables->tracks, "bench");
-        std::memset(tables->sequencer.SceneStore.data(), 0x5A, wl::kSceneStoreBytes);
+        const std::span<std::byte> levels = tables->sequencer.SceneStore.fileBytes();
+        std::memset(levels.data(), 0x5A, levels.size());
         std::filesystem::create_directories(dir);
     }
     ~FullShow() { std::filesystem::remove_all(dir); }
