@@ -128,10 +128,23 @@ void reworkPattern(SequencerContext& ctx, Rework rework) {
 
 }  // namespace
 
+void showCreator(SequencerContext& ctx, DrawingArea from) {
+    CreatorOptions& creator = ctx.window.tools.creator;
+    creator.shown = true;
+    creator.fromChannelArea = from == DrawingArea::Channels;
+    ctx.window.notify();
+}
+
+void closeCreator(SequencerContext& ctx) {
+    ctx.window.tools.creator.shown = false;
+    ctx.window.notify();
+}
+
 void drawCreatorLines(SequencerContext& ctx) {
+    CreatorOptions& creator = ctx.window.tools.creator;
+    if (!creator.fromChannelArea) return;
     SaveToUndo(ctx);
     SequencerStore& store = ctx.store;
-    CreatorOptions& creator = ctx.window.tools.creator;
     const int seq = editedSeq(ctx);
     if (!hasLinkedChannels(store, seq)) return;
     if (creator.DontCrossLine) stopBeforeNextBoundary(store, seq);
@@ -153,7 +166,7 @@ void drawCreatorLines(SequencerContext& ctx) {
     refreshEditedSequence(ctx);
 }
 
-void drawCreatorDots(SequencerContext& ctx, DrawingArea area) {
+void drawCreatorDots(SequencerContext& ctx) {
     SaveToUndo(ctx);
     SequencerStore& store = ctx.store;
     SceneToolState& tools = ctx.window.tools;
@@ -162,8 +175,8 @@ void drawCreatorDots(SequencerContext& ctx, DrawingArea area) {
     CreatorFrame frame;
     if (!prepareCreator(ctx, seq, frame)) return;
     std::uniform_int_distribution<int> chance(0, kDotChanceOf - 1);
-    const int hits = tools.creator.NombersOfLines + 2;
-    const bool lamps = area == DrawingArea::Rgb;
+    const int hits = std::clamp(tools.creator.NombersOfLines, 1, CreatorOptions::kMaxLines) + 2;
+    const bool lamps = !tools.creator.fromChannelArea;
     const int step = lamps ? kLampChannels : 1;
     for (int scene = frame.pattern.first; scene <= frame.pattern.last; ++scene) {
         for (int ch = frame.first; ch <= frame.last; ch += step) {

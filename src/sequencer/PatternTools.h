@@ -11,13 +11,19 @@ namespace wl {
 //
 // Thread: owner thread. Never allocates.
 
-// "The Creator of Figures for Patterns", "Drawing Line 45" (channel area only): diagonals in the
-// pen level across the linked range, "Nombers of Lines" of them, with a loop word after them
-// when "Set Line" is on. Nothing for a one-scene pattern or a sequence without links.
+// "The Creator of Figures for Patterns", opened from the channel area (`SpeedButtonValveCreator`)
+// or the RGB area (`SpeedButtonSpoiCreator`), closed by "X".
+void showCreator(SequencerContext& ctx, DrawingArea from);
+void closeCreator(SequencerContext& ctx);
+// "Drawing Line 45" (offered only when opened from the channel area): diagonals in the pen level
+// across the linked range, "Nombers of Lines" of them, with a loop word after them when
+// "Set Line" is on. Unless "Merge Patterns" is on, the pattern is cleared first. Nothing for a
+// one-scene pattern or a sequence without links.
 void drawCreatorLines(SequencerContext& ctx);
-// "Drawing ": every channel (channel area) or lamp (RGB area) of the linked range in every scene
-// of the pattern is set, with the chance (lines + 2) in 104, to 255 or to the pen colour.
-void drawCreatorDots(SequencerContext& ctx, DrawingArea area);
+// "Drawing ": every channel (opened from the channel area) or lamp (from the RGB area) of the
+// linked range in every scene of the pattern is set, with the chance (lines + 2) in 104, to 255
+// or to the pen colour.
+void drawCreatorDots(SequencerContext& ctx);
 
 // The rainbows of the RGB area on the block of lamps from the first linked channel at or after
 // the first visible lamp: the big one with seven colours, the small one with red, green and blue,

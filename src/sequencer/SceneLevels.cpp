@@ -5,8 +5,17 @@
 
 namespace wl {
 
-SceneLevels::SceneLevels() {
+namespace {
+
+constexpr int kTouchedSlots = 2;  // one 2 MiB page
+
+}  // namespace
+
+SceneLevels::SceneLevels() : undo_(kSceneStoreBytes) {
     levels_.memory = LargeBlock(kSceneStoreBytes);
+    slotOf_.fill(kNoSlot);
+    // The first stroke of the first burst finds its slot already in memory.
+    std::memset(undo_.data(), 0, kTouchedSlots * kSequenceBytes);
 }
 
 void SceneLevels::Block::zeroWritten() {
@@ -17,10 +26,17 @@ void SceneLevels::Block::zeroWritten() {
 }
 
 void SceneLevels::setAside(int seq) {
-    if (!held_ || kept_[seq]) return;
-    std::memcpy(undo_.sequence(seq), levels_.sequence(seq), kSequenceBytes);
-    undo_.written[seq] = levels_.written[seq];
-    kept_[seq] = true;
+    if (!held_ || whole_.memory || slotOf_[seq] != kNoSlot) return;
+    std::memcpy(slot(slots_), levels_.sequence(seq), kSequenceBytes);
+    slotOf_[seq] = static_cast<std::int16_t>(slots_++);
+}
+
+void SceneLevels::putBackSlots() {
+    for (int seq = 0; seq < kSequenceCount; ++seq) {
+        if (slotOf_[seq] == kNoSlot) continue;
+        std::memcpy(levels_.sequence(seq), slot(slotOf_[seq]), kSequenceBytes);
+        levels_.written[seq] = true;
+    }
 }
 
 std::span<std::uint8_t, kSceneChannels> SceneLevels::writableScene(int seq, int scene) {
@@ -42,20 +58,12 @@ std::span<std::byte> SceneLevels::fileBytes() {
 }
 
 void SceneLevels::clear() {
-    if (!held_) {
+    if (!held_ || whole_.memory) {
         levels_.zeroWritten();
         return;
     }
-    // The sequences already set aside go back into the block, which then holds the snapshot of
-    // every sequence; the store goes on with the old snapshot block, zeroed where it was written.
-    for (int seq = 0; seq < kSequenceCount; ++seq) {
-        if (!kept_[seq]) continue;
-        std::memcpy(levels_.sequence(seq), undo_.sequence(seq), kSequenceBytes);
-        levels_.written[seq] = undo_.written[seq];
-    }
-    std::swap(levels_, undo_);
-    levels_.zeroWritten();
-    kept_.set();
+    putBackSlots();
+    whole_ = std::exchange(levels_, Block{LargeBlock(kSceneStoreBytes), {}});
 }
 
 void SceneLevels::swapBlocks(SceneLevels& other) {
@@ -65,28 +73,25 @@ void SceneLevels::swapBlocks(SceneLevels& other) {
 }
 
 void SceneLevels::holdSnapshot() {
-    if (!undo_.memory) undo_.memory = LargeBlock(kSceneStoreBytes);
+    dropSnapshot();
     held_ = true;
-    kept_.reset();
 }
 
 void SceneLevels::restoreSnapshot() {
     if (!held_) return;
-    if (kept_.all()) {
-        std::swap(levels_, undo_);
+    if (whole_.memory) {
+        levels_ = std::move(whole_);
     } else {
-        for (int seq = 0; seq < kSequenceCount; ++seq) {
-            if (!kept_[seq]) continue;
-            std::memcpy(levels_.sequence(seq), undo_.sequence(seq), kSequenceBytes);
-            levels_.written[seq] = undo_.written[seq];
-        }
+        putBackSlots();
     }
     dropSnapshot();
 }
 
 void SceneLevels::dropSnapshot() {
     held_ = false;
-    kept_.reset();
+    slotOf_.fill(kNoSlot);
+    slots_ = 0;
+    whole_ = Block{};
 }
 
 }  // namespace wl

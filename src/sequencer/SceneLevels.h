@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
@@ -32,13 +33,16 @@ constexpr std::size_t sceneIndex(int seq, int scene, int ch = 0) {
 // since handing them back only means faulting them in again at the next load.
 //
 // Undo: while a snapshot is held, the first write to a sequence copies that sequence's 1 MiB
-// aside, and restoring copies back exactly what was set aside. Every write goes through the
-// writers below, which set the sequence aside first, so no write can slip past a held snapshot,
-// and a burst of edits on one sequence copies one sequence, not the store.
+// into the next slot of the undo block, and restoring copies back exactly what was set aside.
+// Every write goes through the writers below, which set the sequence aside first, so no write
+// can slip past a held snapshot, and a burst of edits on one sequence copies one sequence, not
+// the store. Each snapshot fills the slots from the first, so their pages stay real memory from
+// one burst to the next; the first two are touched when the store is made.
 //
-// Thread: owner thread (the engine). The constructor maps the block and the first snapshot maps
-// its own; reading, writing, snapshots and swaps never allocate. Never keep `data()` or a scene
-// span across `clear()`, `restoreSnapshot()` or `swapBlocks()`: the block may change.
+// Thread: owner thread (the engine). The constructor maps the blocks, and clearing under a
+// snapshot maps a fresh one; reading, writing, taking and restoring snapshots and swaps never
+// allocate. Never keep `data()` or a scene span across `clear()`, `restoreSnapshot()` or
+// `swapBlocks()`: the block may change.
 class SceneLevels {
   public:
     SceneLevels();
@@ -72,8 +76,9 @@ class SceneLevels {
     // written.
     std::span<std::byte> fileBytes();
 
-    // Every level back to 0. A held snapshot stays whole: the block itself becomes the snapshot
-    // and the store continues on the snapshot's block, cleared, so nothing of 256 MiB is copied.
+    // Every level back to 0. A held snapshot stays whole without copying 256 MiB: the block,
+    // put back as it was when the snapshot began, becomes the snapshot, and the store goes on
+    // with a fresh block.
     void clear();
 
     // Exchanges the blocks of two stores (opening a file swaps in the levels read beside the
@@ -86,11 +91,12 @@ class SceneLevels {
     void restoreSnapshot();
     void dropSnapshot();
     bool holdsSnapshot() const { return held_; }
-    // The bytes set aside for the held snapshot so far.
-    std::size_t snapshotBytes() const { return held_ ? kept_.count() * kSequenceBytes : 0; }
+    // The bytes copied aside for the held snapshot so far.
+    std::size_t snapshotBytes() const { return static_cast<std::size_t>(slots_) * kSequenceBytes; }
 
   private:
     using SequenceSet = std::bitset<kSequenceCount>;
+    static constexpr std::int16_t kNoSlot = -1;
 
     // A block and the sequences of it that may hold a level other than 0.
     struct Block {
@@ -102,10 +108,14 @@ class SceneLevels {
     };
 
     void setAside(int seq);
+    std::uint8_t* slot(int index) const { return undo_.data() + sceneIndex(index, 0); }
+    void putBackSlots();
 
     Block levels_;
-    Block undo_;  // mapped by the first snapshot
-    SequenceSet kept_;
+    LargeBlock undo_;  // slots of one sequence each, in the order the burst wrote them
+    std::array<std::int16_t, kSequenceCount> slotOf_;
+    int slots_ = 0;
+    Block whole_;  // the whole block, when the store was cleared under the snapshot
     bool held_ = false;
 };
 

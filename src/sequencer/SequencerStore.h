@@ -65,7 +65,7 @@ using Name = std::array<char, kNameLength>;  // raw bytes, space padded, no term
 // track playback read and write parts of it, the sequencer file stores most of it.
 //
 // Thread: owner thread. Plain data apart from the scene levels (see SceneLevels); allocates only
-// at construction and at the first undo snapshot. Not copyable.
+// at construction and when the levels are cleared under an undo snapshot. Not copyable.
 struct SequencerStore {
     SceneLevels SceneStore;  // level of every channel of every scene, index sceneIndex()
 

@@ -130,7 +130,7 @@ TEST_F(PatternToolsTest, CreatorAndRainbowsDoNothingWithoutLinkedChannels) {
     pattern(0, 20);
     setLevel(kSeq, 1, 1, 50);
     drawCreatorLines(ctx);
-    drawCreatorDots(ctx, DrawingArea::Channels);
+    drawCreatorDots(ctx);
     bigRainbow(ctx);
     smallRainbow(ctx);
     EXPECT_EQ(level(1, 1), 50);
@@ -144,7 +144,8 @@ TEST_F(PatternToolsTest, RandomDotsFallAtSixIn104) {
     markScene(201, 9);
     markScene(202, 9);
     window.tools.creator.NombersOfLines = 4;
-    drawCreatorDots(ctx, DrawingArea::Channels);
+    showCreator(ctx, DrawingArea::Channels);
+    drawCreatorDots(ctx);
     int set = 0;
     for (int scene = 0; scene <= 200; ++scene) {
         for (int ch = 0; ch < 1000; ++ch) set += level(scene, ch) == 255;
@@ -211,8 +212,13 @@ TEST_F(PatternToolsTest, FiguresPastScene255StayInsideTheSequence) {
     pattern(253, 255);
     drawCreatorLines(ctx);
     EXPECT_EQ(level(255, 2), 180);
-    drawCreatorDots(ctx, DrawingArea::Rgb);
+    showCreator(ctx, DrawingArea::Rgb);
+    drawCreatorDots(ctx);
     expectNextSequenceUntouched();
+    window.tools.creator.MergePatterns = true;
+    setLevel(kSeq, 253, 0, 0);
+    drawCreatorLines(ctx);
+    EXPECT_EQ(level(253, 0), 0) << "the lines are offered from the channel area only";
     EXPECT_EQ(store.SceneCtrl[kSeq + 1][0], 500);
     EXPECT_EQ(store.SceneCtrl[kSeq + 1][1], 500);
 }

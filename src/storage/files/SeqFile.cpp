@@ -170,11 +170,7 @@ void SaveSeqFrame(ShowFileSession& session, ShowTables& tables, int seq) {
     const auto chosen = session.op.chooseFileToSave(
         "Сохранить файл одного секвенсера", kFrameFilter, SeqFrameName(session.LastFileSeq, seq));
     if (!chosen || !fileExists(session.LastFileSeq)) return;
-    if (const std::string failure = writeLayoutFile(*chosen, seqFrameLayout(seq), tables);
-        !failure.empty()) {
-        session.errors.ReportError(kWho, "SaveSeqFrame",
-                                   "input/output error in " + *chosen + ": " + failure);
-    }
+    WriteSeqFrameFile(session, tables, seq, *chosen);
 }
 
 void OpenSeqFrame(ShowFileSession& session, ShowTables& tables, int seq,
