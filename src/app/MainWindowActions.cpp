@@ -33,6 +33,10 @@ void SpeedButtonOpenProjectClick(System& system) {
     showTrackCaption(system);
 }
 
+std::string saveProjectQuestion(System& system) {
+    return overwriteQuestion(system.ProgramDir + fileNamePart(system.LastFileSeq));
+}
+
 void SpeedButtonSaveFileClick(System& system) {
     ShowFileSession session = system.fileSession();
     ShowTables tables = system.showTables();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace wl {
 
 class System;
@@ -13,6 +15,10 @@ class System;
 void SpeedButtonOpenProjectClick(System& system);
 
 // "Save All Project": the track file, the sequencer file and the settings file, in this order.
+// Before it the window asks `saveProjectQuestion` when that is not empty (the sequencer file
+// would be written over a file that was not loaded, such as one refused at start-up), and saves
+// only on Yes.
+std::string saveProjectQuestion(System& system);
 void SpeedButtonSaveFileClick(System& system);
 
 // "Play from Start": every sequence stops, the frames are reset and the song goes back to its

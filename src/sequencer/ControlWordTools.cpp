@@ -23,7 +23,7 @@ PerScene<std::uint16_t>& editedWords(SequencerContext& ctx) {
 // The group question, then the snapshot and "Rec" off; false when the operator said No.
 bool confirmWordRewrite(SequencerContext& ctx) {
     if (!ctx.op.confirm(BoxKind::Warning, kConfirmGroupChange)) return false;
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     ctx.window.CheckBoxEnableTempo = false;
     return true;
 }
@@ -62,7 +62,7 @@ void DeleteLinesOfPatern(SequencerContext& ctx) {
 }
 
 void ClearAllControlCommands(SequencerContext& ctx) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     ctx.window.CheckBoxEnableTempo = false;
     if (!ctx.op.confirm(BoxKind::Warning, kClearCommandsWarning)) return;
     auto& words = editedWords(ctx);
@@ -71,7 +71,7 @@ void ClearAllControlCommands(SequencerContext& ctx) {
 }
 
 void popupCommand(SequencerContext& ctx, ControlCommand command) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     if (command != ControlCommand::StopSequense && command != ControlCommand::OffSequense) {
         ctx.window.CheckBoxEnableTempo = false;
     }

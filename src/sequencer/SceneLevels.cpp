@@ -1,39 +1,97 @@
 #include "sequencer/SceneLevels.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <new>
+#include <utility>
 
 namespace wl {
 
 namespace {
 
-// A block this large is always served by a fresh anonymous mapping, whose pages the system zeroes
-// on first touch, so calloc neither writes nor commits it.
-std::uint8_t* zeroedBlock() {
-    return static_cast<std::uint8_t*>(std::calloc(kSceneStoreBytes, 1));
-}
+constexpr int kTouchedSlots = 2;  // one 2 MiB page
 
 }  // namespace
 
-SceneLevels::SceneLevels() : levels_(zeroedBlock()) {
-    if (levels_ == nullptr) throw std::bad_alloc();
+SceneLevels::SceneLevels() : undo_(kSceneStoreBytes) {
+    levels_.memory = LargeBlock(kSceneStoreBytes);
+    slotOf_.fill(kNoSlot);
+    // The first stroke of the first burst finds its slot already in memory.
+    std::memset(undo_.data(), 0, kTouchedSlots * kSequenceBytes);
 }
 
-SceneLevels::~SceneLevels() {
-    std::free(levels_);
+void SceneLevels::Block::zeroWritten() {
+    for (int seq = 0; seq < kSequenceCount; ++seq) {
+        if (written[seq]) std::memset(sequence(seq), 0, kSequenceBytes);
+    }
+    written.reset();
+}
+
+void SceneLevels::setAside(int seq) {
+    if (!held_ || whole_.memory || slotOf_[seq] != kNoSlot) return;
+    std::memcpy(slot(slots_), levels_.sequence(seq), kSequenceBytes);
+    slotOf_[seq] = static_cast<std::int16_t>(slots_++);
+}
+
+void SceneLevels::putBackSlots() {
+    for (int seq = 0; seq < kSequenceCount; ++seq) {
+        if (slotOf_[seq] == kNoSlot) continue;
+        std::memcpy(levels_.sequence(seq), slot(slotOf_[seq]), kSequenceBytes);
+        levels_.written[seq] = true;
+    }
+}
+
+std::span<std::uint8_t, kSceneChannels> SceneLevels::writableScene(int seq, int scene) {
+    setAside(seq);
+    levels_.written[seq] = true;
+    return std::span<std::uint8_t, kSceneChannels>(levels_.sequence(seq) + sceneIndex(0, scene),
+                                                   kSceneChannels);
+}
+
+std::span<std::uint8_t, kSequenceBytes> SceneLevels::writableSequence(int seq) {
+    setAside(seq);
+    levels_.written[seq] = true;
+    return std::span<std::uint8_t, kSequenceBytes>(levels_.sequence(seq), kSequenceBytes);
+}
+
+std::span<std::byte> SceneLevels::fileBytes() {
+    levels_.written.set();
+    return std::as_writable_bytes(std::span(levels_.memory.data(), kSceneStoreBytes));
 }
 
 void SceneLevels::clear() {
-    // A fresh block hands the written pages back instead of writing 256 MiB; only when the system
-    // refuses a second block is the old one cleared by hand.
-    std::uint8_t* fresh = zeroedBlock();
-    if (fresh == nullptr) {
-        std::memset(levels_, 0, kSceneStoreBytes);
+    if (!held_ || whole_.memory) {
+        levels_.zeroWritten();
         return;
     }
-    std::free(levels_);
-    levels_ = fresh;
+    putBackSlots();
+    whole_ = std::exchange(levels_, Block{LargeBlock(kSceneStoreBytes), {}});
+}
+
+void SceneLevels::swapBlocks(SceneLevels& other) {
+    std::swap(levels_, other.levels_);
+    dropSnapshot();
+    other.dropSnapshot();
+}
+
+void SceneLevels::holdSnapshot() {
+    dropSnapshot();
+    held_ = true;
+}
+
+void SceneLevels::restoreSnapshot() {
+    if (!held_) return;
+    if (whole_.memory) {
+        levels_ = std::move(whole_);
+    } else {
+        putBackSlots();
+    }
+    dropSnapshot();
+}
+
+void SceneLevels::dropSnapshot() {
+    held_ = false;
+    slotOf_.fill(kNoSlot);
+    slots_ = 0;
+    whole_ = Block{};
 }
 
 }  // namespace wl

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/Startup.h"
 #include "app/System.h"
@@ -71,6 +72,17 @@ TEST_F(MainWindowActionsTest, PlayFromStartStopsEverySequenceAndClearsTheFrames)
     EXPECT_TRUE(ts->showRequests.clearTrackSelection);
     EXPECT_TRUE(ts->showRequests.startMarkToBeginning);
     EXPECT_TRUE(ts->showRequests.rewindSong);
+}
+
+// A sequencer file refused at start-up is not written over with the empty tables unasked.
+TEST_F(MainWindowActionsTest, SavingOverASequencerFileThatWasNotLoadedAsksFirst) {
+    EXPECT_EQ(saveProjectQuestion(*ts), "") << "the default file was loaded";
+    const std::string refused = ts.home.dir() + "show.seq";
+    { std::ofstream(refused) << "not a show"; }
+    ts->LastFileSeq = refused;
+    const std::string question = saveProjectQuestion(*ts);
+    EXPECT_NE(question.find(refused), std::string::npos) << question;
+    EXPECT_NE(question.find("10 bytes"), std::string::npos) << question;
 }
 
 }  // namespace

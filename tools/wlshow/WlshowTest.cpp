@@ -94,7 +94,7 @@ TEST_F(WlshowTest, SequencerExportShowsWhatDiffersFromReset) {
     tables->sequencer.LinkMask[3][0] = 1;
     tables->sequencer.LinkMask[3][1] = 1;
     tables->sequencer.LinkMask[3][9] = 1;
-    tables->sequencer.SceneStore[sceneIndex(3, 1, 9)] = 44;
+    tables->sequencer.SceneStore.setLevel(3, 1, 9, 44);
     tables->channels.ChannelMax[4096] = 100;
     const std::string file = path("show.seq");
     LoadedShow saved;

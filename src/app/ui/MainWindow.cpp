@@ -12,6 +12,7 @@
 #include "app/OperatingMode.h"
 #include "app/System.h"
 #include "app/ui/DesktopWindows.h"
+#include "platform/Operator.h"
 
 namespace wl {
 
@@ -67,8 +68,11 @@ MainWindow::MainWindow(System& system, DesktopWindows& windows)
     connect(addButton("SpeedButtonOpenProject", "Open track and sound", "Opn"),
             &QToolButton::clicked, this, [this] { SpeedButtonOpenProjectClick(system_); });
     saveButton_ = addButton("SpeedButtonSaveFile", "Save All Project", "Sav");
-    connect(saveButton_, &QToolButton::clicked, this,
-            [this] { SpeedButtonSaveFileClick(system_); });
+    connect(saveButton_, &QToolButton::clicked, this, [this] {
+        const std::string question = saveProjectQuestion(system_);
+        if (!question.empty() && !system_.op.confirm(BoxKind::Warning, question)) return;
+        SpeedButtonSaveFileClick(system_);
+    });
     connect(addButton("SpeedButtonAbout", "About", "?"), &QToolButton::clicked, this,
             [this] { windows_.present(WindowId::About); });
     addButton("sSpeedButton3D", "Open Window of 3D fountain", "3D", false);
