@@ -44,7 +44,7 @@ void BM_TimerToScenesAllLinked(benchmark::State& state) {
     const int s = 0;
     seq.store.LinkMask[s].fill(1);
     for (int scene = 0; scene < wl::kSceneCount; ++scene) {
-        auto levels = seq.store.SceneStore.scene(s, scene);
+        auto levels = seq.store.SceneStore.writableScene(s, scene);
         for (int ch = 0; ch < wl::kSceneChannels; ++ch) {
             levels[ch] = static_cast<std::uint8_t>(scene * 7 + ch);
         }
@@ -100,7 +100,7 @@ void BM_StoreResetAfterAShow(benchmark::State& state) {
         state.PauseTiming();
         for (int s = 0; s < wl::kSequenceCount; ++s) {
             for (int scene = 0; scene < wl::kSceneCount; scene += 16) {
-                seq.store.SceneStore.scene(s, scene)[0] = 1;
+                seq.store.SceneStore.setLevel(s, scene, 0, 1);
             }
         }
         state.ResumeTiming();

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/Engine.h"
 #include "app/DmxCaptureWatch.h"
+#include "app/Engine.h"
 #include "app/HeadlessOperator.h"
 #include "app/HeadlessStatus.h"
 #include "app/OperatingMode.h"
@@ -178,7 +178,8 @@ int main(int argc, char** argv) {
         options.virtualClock ? wl::UsbLinkMode::Synchronous : wl::UsbLinkMode::Threaded;
     setup.startTrack = options.track.value_or("");
     wl::EngineSetup engineSetup;
-    engineSetup.mode = options.virtualClock ? wl::EngineMode::Synchronous : wl::EngineMode::Threaded;
+    engineSetup.mode =
+        options.virtualClock ? wl::EngineMode::Synchronous : wl::EngineMode::Threaded;
     wl::Engine* deliverTo = nullptr;
     engineSetup.wakeOwner = [&deliverTo] {
         QMetaObject::invokeMethod(

@@ -169,8 +169,8 @@ void Engine::reportStall(std::int64_t intervalNs, const Scheduler::TaskRun& long
     info += longest.nanoseconds > 0 ? scheduler.name(longest.task) + " (" +
                                           std::to_string(longest.nanoseconds / kNsPerMs) + " ms)"
                                     : std::string("none");
-    info += "; longest edit meanwhile: " + std::to_string(longestEditSinceCycleNs_ / kNsPerMs) +
-            " ms";
+    info +=
+        "; longest edit meanwhile: " + std::to_string(longestEditSinceCycleNs_ / kNsPerMs) + " ms";
     system_->log.WriteLog("Engine", "stall", info);
 }
 

@@ -99,6 +99,9 @@ class Engine {
     // Returns once every job handed to the file worker before the call has run.
     void waitForFiles();
 
+    // The operator, for windows to ask before they edit (the same one the tables' code reaches).
+    Operator& person() { return operator_; }
+
     // What scheduling the engine thread got ("SCHED_FIFO priority 20", "nice -10 (…)"); empty
     // until it started.
     std::string schedulingReport();

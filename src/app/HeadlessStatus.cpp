@@ -26,12 +26,11 @@ std::string headlessStatusLine(const System& system) {
     std::snprintf(time, sizeof time, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
                   static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
     const CycleStatistics& output = system.output.statistics;
-    std::string line = std::string(time) + "  " + ModeText(system.FountainMode) +
-                       " MODE  late timer runs " +
-                       std::to_string(system.scheduler.totalOverruns()) + "  output " +
-                       std::to_string(static_cast<int>(output.frameRate)) + " fps, late cycles " +
-                       std::to_string(output.lateCycles) + "  " +
-                       intervalText(system.output.timing.intervals());
+    std::string line =
+        std::string(time) + "  " + ModeText(system.FountainMode) + " MODE  late timer runs " +
+        std::to_string(system.scheduler.totalOverruns()) + "  output " +
+        std::to_string(static_cast<int>(output.frameRate)) + " fps, late cycles " +
+        std::to_string(output.lateCycles) + "  " + intervalText(system.output.timing.intervals());
     const std::string& fault = system.main.statusPanels[kStatusFaultPanel];
     if (!fault.empty()) line += "  " + fault;
     return line;
@@ -41,7 +40,8 @@ void startHeadlessStatus(Engine& engine, std::ostream& out) {
     engine.edit([&engine, &out](System& system) {
         const auto task =
             system.scheduler.addTask("headless status", 1000, [&engine, &system, &out] {
-                engine.post([line = headlessStatusLine(system), &out] { out << line << std::endl; });
+                engine.post(
+                    [line = headlessStatusLine(system), &out] { out << line << std::endl; });
             });
         system.scheduler.start(task);
     });

@@ -10,6 +10,7 @@
 #include "storage/files/BlockIo.h"
 #include "storage/files/FileLayouts.h"
 #include "storage/files/LayoutSnapshot.h"
+#include "storage/files/SeqFile.h"
 #include "storage/files/SettingsFile.h"
 #include "storage/files/ShowFileReports.h"
 #include "storage/files/StoreReset.h"
@@ -38,9 +39,8 @@ struct SessionCopy {
           errors(system.log, system.op) {}
 
     ShowFileSession session() {
-        return {ProgramDir, LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin,
-                FileVersion, CountOpen,   log,           errors,       op,
-                clock};
+        return {ProgramDir, LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin, FileVersion,
+                CountOpen,  log,         errors,        op,           clock};
     }
 
     std::string ProgramDir, LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin, FileVersion;
@@ -85,9 +85,9 @@ void saveAll(Engine& engine) {
     const auto readSequence = [&](std::size_t offset, std::span<std::byte> piece) {
         const auto sequence = static_cast<int>(offset / kSequenceBytes);
         engine.edit([&](System&) {
-            scenes->read(sequence, std::span<std::uint8_t, kSequenceBytes>(
-                                       reinterpret_cast<std::uint8_t*>(piece.data()),
-                                       kSequenceBytes));
+            scenes->read(sequence,
+                         std::span<std::uint8_t, kSequenceBytes>(
+                             reinterpret_cast<std::uint8_t*>(piece.data()), kSequenceBytes));
         });
     };
     reportSave(session, "SaveSeqFile", "Seq", session.LastFileSeq,
@@ -100,9 +100,8 @@ void saveAll(Engine& engine) {
 }  // namespace
 
 void SpeedButtonOpenProjectClick(Engine& engine) {
-    Operator& person = engine.edit([](System& system) -> Operator& { return system.op; });
     const std::string current = engine.edit([](System& system) { return system.LastFileTrack; });
-    const auto chosen = person.chooseFileToOpen(kOpenTitle, kOpenFilter, current);
+    const auto chosen = engine.person().chooseFileToOpen(kOpenTitle, kOpenFilter, current);
     if (!chosen) return;
     // Whatever the operator picked (song.TRK, song.mp3), the track is the ".trk" of that name.
     engine.offEngine([&engine, path = withExtension(*chosen, ".trk")] {
@@ -116,6 +115,12 @@ void SpeedButtonOpenProjectClick(Engine& engine) {
             showTrackCaption(system);
         });
     });
+}
+
+std::string saveProjectQuestion(Engine& engine) {
+    // The file's size is looked at off the lock.
+    return overwriteQuestion(
+        engine.edit([](System& s) { return s.ProgramDir + fileNamePart(s.LastFileSeq); }));
 }
 
 void SpeedButtonSaveFileClick(Engine& engine) {

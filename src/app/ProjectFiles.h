@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace wl {
 
 class Engine;
@@ -10,6 +12,13 @@ class Engine;
 //
 // Thread: the owner thread (it asks the operator). Allocates.
 void SpeedButtonOpenProjectClick(Engine& engine);
+
+// Before "Save All Project" the window asks this question when it is not empty (the sequencer
+// file would be written over a file that was not loaded, such as one refused at start-up), and
+// saves only on Yes.
+//
+// Thread: the owner thread. Allocates.
+std::string saveProjectQuestion(Engine& engine);
 
 // The main window's "Save All Project": the track file, the sequencer file and the settings file,
 // in this order, as they stood when the button was pressed. The copy is taken under short edits

@@ -13,6 +13,26 @@ struct TimingFigures {
     std::uint64_t count = 0;
 };
 
+inline constexpr int kTimingBins = 1000;
+
+// A histogram of every time since it began, in bins of `binNs`; times beyond the last bin count
+// in it, and the worst is kept exactly.
+//
+// Thread: one writer; figures on the same thread (or under the writer's lock). Never allocates.
+class TotalHistogram {
+  public:
+    explicit TotalHistogram(std::int64_t binNs) : binNs_(binNs) {}
+
+    void record(std::int64_t valueNs);
+    TimingFigures figures() const;
+
+  private:
+    const std::int64_t binNs_;
+    std::array<std::uint64_t, kTimingBins> bins_{};
+    std::uint64_t count_ = 0;
+    std::int64_t maxNs_ = 0;
+};
+
 // A histogram of times over the last minute: one histogram per second of a clock, the newest 60
 // kept, merged when figures are asked for. Times beyond the last bin count in it, and the worst
 // of each second is kept exactly.
@@ -21,7 +41,7 @@ struct TimingFigures {
 class MinuteHistogram {
   public:
     static constexpr int kSeconds = 60;
-    static constexpr int kBins = 1000;
+    static constexpr int kBins = kTimingBins;
 
     explicit MinuteHistogram(std::int64_t binNs) : binNs_(binNs) {}
 
@@ -55,12 +75,16 @@ class CycleTiming {
 
     // The start-to-start time before the latest cycle; 0 before the second cycle.
     std::int64_t lastIntervalNs() const { return lastIntervalNs_; }
+    // Over the last minute.
     TimingFigures intervals() const { return intervals_.figures(lastStartNs_); }
     TimingFigures durations() const { return durations_.figures(lastStartNs_); }
+    // Since the first cycle.
+    TimingFigures intervalsSinceStart() const { return allIntervals_.figures(); }
 
   private:
     MinuteHistogram intervals_{100'000};  // 0.1 ms bins up to 100 ms
     MinuteHistogram durations_{10'000};   // 10 µs bins up to 10 ms
+    TotalHistogram allIntervals_{100'000};
     std::int64_t lastStartNs_ = -1;
     std::int64_t lastIntervalNs_ = 0;
 };

@@ -7,6 +7,7 @@
 
 #include "output/ChannelSpace.h"
 #include "output/MacroTables.h"
+#include "output/MouseButton.h"
 #include "output/ShapeColour.h"
 #include "output/ShowRequests.h"
 #include "platform/Operator.h"
@@ -66,8 +67,6 @@ void WriteMacro(MacroContext& ctx, int macro);
 // mode MACRO nn with its levels as the manual levels, a dynamic one restarts its sequences at
 // their scenes in mode PAUSE. The mode timer applies the mode.
 void ReadMacro(MacroContext& ctx, int macro);
-
-enum class MouseButton : std::uint8_t { Left, Right };
 
 // A click on box `box` (1..32): the left button recalls its macro; the right one records it
 // while "Enable Record" is checked. "Cross to Static" then asks for the "Static" page.

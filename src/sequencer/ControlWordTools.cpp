@@ -20,7 +20,7 @@ PerScene<std::uint16_t>& editedWords(SequencerContext& ctx) {
 
 // Before a rewrite of the whole group: the snapshot and "Rec" off.
 void prepareWordRewrite(SequencerContext& ctx) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     ctx.window.CheckBoxEnableTempo = false;
 }
 
@@ -66,7 +66,7 @@ void ClearAllControlCommands(SequencerContext& ctx, bool confirmed) {
 }
 
 void popupCommand(SequencerContext& ctx, ControlCommand command) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     if (command != ControlCommand::StopSequense && command != ControlCommand::OffSequense) {
         ctx.window.CheckBoxEnableTempo = false;
     }

@@ -34,7 +34,8 @@ void DeleteLinesOfPatern(SequencerContext& ctx);
 // "Очистка всех упр. команд": the undo snapshot and "Rec" off come first, whatever the answer;
 // with Yes to this warning, scenes 0..254 last 1000 ms.
 inline constexpr Question kClearCommandsQuestion{
-    BoxKind::Warning, "Нажатие кнопки измненит все значения\n\rуправляющих команд в текущем секвенсере!"};
+    BoxKind::Warning,
+    "Нажатие кнопки измненит все значения\n\rуправляющих команд в текущем секвенсере!"};
 void ClearAllControlCommands(SequencerContext& ctx, bool confirmed);
 
 // A context-menu command on the scene under the mouse (`PopupScene`), after an undo snapshot;

@@ -35,8 +35,8 @@ void copyPreviousSceneClick(SequencerContext& ctx) {
     if (scene <= 0) return;
     const int seq = editedSeq(ctx);
     const auto& links = ctx.store.LinkMask[seq];
-    const auto previous = std::as_const(ctx.store.SceneStore).scene(seq, scene - 1);
-    const auto current = ctx.store.SceneStore.scene(seq, scene);
+    const auto previous = ctx.store.SceneStore.scene(seq, scene - 1);
+    const auto current = ctx.store.SceneStore.writableScene(seq, scene);
     for (int ch = 0; ch < kLibraryChannels; ++ch) {
         if (links[ch] != 0) current[ch] = previous[ch];
     }

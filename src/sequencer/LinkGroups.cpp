@@ -57,7 +57,7 @@ void finishGroupCommand(SequencerContext& ctx) {
 }
 
 void linkGroupRange(SequencerContext& ctx, std::uint8_t linked) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     const ChannelInterval range = groupInterval(ctx.window.link);
     forEachSelectedSeq(ctx.window.link, [&](int seq) {
         auto& links = ctx.store.LinkMask[seq];
@@ -78,7 +78,7 @@ bool inGrid(const LinkPageState& link, int row, int column) {
 void onCheckGroup(SequencerContext& ctx, int row, int column, bool checked) {
     LinkPageState& link = ctx.window.link;
     if (!inGrid(link, row, column)) return;
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     ctx.store.LinkMask[columnSeq(link, column)][link.ScrollBarGroupPos + row] = checked ? 1 : 0;
     ++ctx.store.LinkEdits;
     ctx.window.notify();
@@ -101,14 +101,14 @@ void offSelectedColumns(SequencerContext& ctx) {
 }
 
 void offAllOfSelectedColumns(SequencerContext& ctx) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     forEachSelectedSeq(ctx.window.link, [&](int seq) { ctx.store.LinkMask[seq].fill(0); });
     ++ctx.store.LinkEdits;
     finishGroupCommand(ctx);
 }
 
 void offAllColumns(SequencerContext& ctx, bool groupChangeConfirmed) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     if (groupChangeConfirmed) {
         for (auto& links : ctx.store.LinkMask) links.fill(0);
         ++ctx.store.LinkEdits;

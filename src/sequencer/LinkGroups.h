@@ -28,8 +28,8 @@ void offAllOfSelectedColumns(SequencerContext& ctx);  // "Off Alls Checkbox Colu
 // the links of every sequence are cleared only when the group question was answered Yes too.
 inline constexpr Question kClearAllFixQuestion{BoxKind::Warning, "Clear all fix DMX? "};
 void offAllColumns(SequencerContext& ctx, bool groupChangeConfirmed);
-void copyLinkColumn(SequencerContext& ctx);           // "Copy DMX enable Link"
-void pasteLinkColumn(SequencerContext& ctx);          // "Paste DMX enable Link"
+void copyLinkColumn(SequencerContext& ctx);                   // "Copy DMX enable Link"
+void pasteLinkColumn(SequencerContext& ctx);                  // "Paste DMX enable Link"
 void selectAllColumns(SequencerContext& ctx, bool selected);  // "Set/Off Checkbox all"
 
 // The group start and length sliders.

@@ -1,49 +1,107 @@
 #include "sequencer/SceneLevels.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <new>
+#include <utility>
 
 namespace wl {
 
 namespace {
 
-// A block this large is always served by a fresh anonymous mapping, whose pages the system zeroes
-// on first touch, so calloc neither writes nor commits it.
-std::uint8_t* zeroedBlock() {
-    return static_cast<std::uint8_t*>(std::calloc(kSceneStoreBytes, 1));
-}
+constexpr int kTouchedSlots = 2;  // one 2 MiB page
 
 }  // namespace
 
-SceneLevels::SceneLevels() : levels_(zeroedBlock()) {
-    if (levels_ == nullptr) throw std::bad_alloc();
+SceneLevels::SceneLevels() : undo_(kSceneStoreBytes) {
+    levels_.memory = LargeBlock(kSceneStoreBytes);
+    slotOf_.fill(kNoSlot);
+    // The first stroke of the first burst finds its slot already in memory.
+    std::memset(undo_.data(), 0, kTouchedSlots * kSequenceBytes);
 }
 
-SceneLevels::~SceneLevels() {
-    std::free(levels_);
+void SceneLevels::Block::zeroWritten() {
+    for (int seq = 0; seq < kSequenceCount; ++seq) {
+        if (written[seq]) std::memset(sequence(seq), 0, kSequenceBytes);
+    }
+    written.reset();
+}
+
+void SceneLevels::setAside(int seq) {
+    if (tap_ != nullptr) tap_->preserve(seq, levels_.sequence(seq));
+    if (!held_ || whole_.memory || slotOf_[seq] != kNoSlot) return;
+    std::memcpy(slot(slots_), levels_.sequence(seq), kSequenceBytes);
+    slotOf_[seq] = static_cast<std::int16_t>(slots_++);
+}
+
+void SceneLevels::putBackSlots() {
+    for (int seq = 0; seq < kSequenceCount; ++seq) {
+        if (slotOf_[seq] == kNoSlot) continue;
+        std::memcpy(levels_.sequence(seq), slot(slotOf_[seq]), kSequenceBytes);
+        levels_.written[seq] = true;
+    }
+}
+
+std::span<std::uint8_t, kSceneChannels> SceneLevels::writableScene(int seq, int scene) {
+    setAside(seq);
+    levels_.written[seq] = true;
+    return std::span<std::uint8_t, kSceneChannels>(levels_.sequence(seq) + sceneIndex(0, scene),
+                                                   kSceneChannels);
+}
+
+std::span<std::uint8_t, kSequenceBytes> SceneLevels::writableSequence(int seq) {
+    setAside(seq);
+    levels_.written[seq] = true;
+    return std::span<std::uint8_t, kSequenceBytes>(levels_.sequence(seq), kSequenceBytes);
+}
+
+void SceneLevels::keepAllForSave() {
+    if (tap_ == nullptr) return;
+    for (int seq = 0; seq < kSequenceCount; ++seq) tap_->preserve(seq, levels_.sequence(seq));
+}
+
+std::span<std::byte> SceneLevels::fileBytes() {
+    keepAllForSave();
+    levels_.written.set();
+    return std::as_writable_bytes(std::span(levels_.memory.data(), kSceneStoreBytes));
 }
 
 void SceneLevels::clear() {
-    // A fresh block hands the written pages back instead of writing 256 MiB; only when the system
-    // refuses a second block is the old one cleared by hand.
-    std::uint8_t* fresh = zeroedBlock();
-    if (fresh == nullptr) {
-        beforeWriteAll();
-        std::memset(levels_, 0, kSceneStoreBytes);
+    keepAllForSave();
+    if (!held_ || whole_.memory) {
+        levels_.zeroWritten();
         return;
     }
-    if (tap_ != nullptr) {
-        tap_->keepBlock(levels_);
-    } else {
-        std::free(levels_);
-    }
-    levels_ = fresh;
+    putBackSlots();
+    whole_ = std::exchange(levels_, Block{LargeBlock(kSceneStoreBytes), {}});
 }
 
-void SceneLevels::beforeWriteAll() {
-    if (tap_ == nullptr) return;
-    for (int seq = 0; seq < kSequenceCount; ++seq) beforeWrite(seq);
+void SceneLevels::swapBlocks(SceneLevels& other) {
+    keepAllForSave();
+    other.keepAllForSave();
+    std::swap(levels_, other.levels_);
+    dropSnapshot();
+    other.dropSnapshot();
+}
+
+void SceneLevels::holdSnapshot() {
+    dropSnapshot();
+    held_ = true;
+}
+
+void SceneLevels::restoreSnapshot() {
+    if (!held_) return;
+    if (whole_.memory) {
+        levels_ = std::move(whole_);
+    } else {
+        putBackSlots();
+    }
+    dropSnapshot();
+}
+
+void SceneLevels::dropSnapshot() {
+    held_ = false;
+    slotOf_.fill(kNoSlot);
+    slots_ = 0;
+    whole_ = Block{};
 }
 
 SceneSaveTap::SceneSaveTap(SceneLevels& levels) : levels_(levels) {
@@ -53,7 +111,6 @@ SceneSaveTap::SceneSaveTap(SceneLevels& levels) : levels_(levels) {
 
 SceneSaveTap::~SceneSaveTap() {
     if (levels_.tap_ == this) levels_.tap_ = nullptr;
-    std::free(oldBlock_);
 }
 
 void SceneSaveTap::read(int seq, std::span<std::uint8_t, kSequenceBytes> out) {
@@ -61,9 +118,8 @@ void SceneSaveTap::read(int seq, std::span<std::uint8_t, kSequenceBytes> out) {
     if (kept_[index]) {
         std::memcpy(out.data(), kept_[index].get(), kSequenceBytes);
         kept_[index].reset();
-    } else if (!settled_[index]) {
-        const std::uint8_t* block = oldBlock_ != nullptr ? oldBlock_ : levels_.levels_;
-        std::memcpy(out.data(), block + sceneIndex(seq, 0), kSequenceBytes);
+    } else {
+        std::memcpy(out.data(), levels_.levels_.sequence(seq), kSequenceBytes);
     }
     settled_[index] = true;
     if (settled_.all() && levels_.tap_ == this) levels_.tap_ = nullptr;
@@ -71,16 +127,10 @@ void SceneSaveTap::read(int seq, std::span<std::uint8_t, kSequenceBytes> out) {
 
 void SceneSaveTap::preserve(int seq, const std::uint8_t* live) {
     const auto index = static_cast<std::size_t>(seq);
-    if (settled_[index] || oldBlock_ != nullptr) return;
+    if (settled_[index]) return;
     kept_[index] = std::make_unique_for_overwrite<std::uint8_t[]>(kSequenceBytes);
     std::memcpy(kept_[index].get(), live, kSequenceBytes);
     settled_[index] = true;
-}
-
-void SceneSaveTap::keepBlock(std::uint8_t* block) {
-    // Sequences already copied aside keep their copies; the rest are read from the old block.
-    oldBlock_ = block;
-    if (levels_.tap_ == this) levels_.tap_ = nullptr;
 }
 
 }  // namespace wl

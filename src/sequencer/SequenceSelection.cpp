@@ -49,6 +49,7 @@ void showDivider(SequencerWindowState& window, int divider) {
 
 void SequencerFormCreate(SequencerContext& ctx, Scheduler& scheduler) {
     ctx.timers.create(scheduler, [&ctx](int seq) { onSeqTimer(ctx, seq); });
+    ctx.window.undo.createTimer(scheduler);
     for (auto& table : ctx.store.InfluenceTable) table.fill(255);
     selectSequence(ctx, ctx.settings.SettingsRec[kCurrentSeqSetting]);
 }

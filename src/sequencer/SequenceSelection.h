@@ -12,8 +12,8 @@ class Scheduler;
 //
 // Thread: owner thread. Allocates (window texts; the timers at creation).
 
-// The sequencer window's creation: the 256 `SeqTimer`s (300 ms, enabled), every influence value
-// 255, and the sequence remembered in the settings selected.
+// The sequencer window's creation: the 256 `SeqTimer`s (300 ms, enabled), the undo burst timer,
+// every influence value 255, and the sequence remembered in the settings selected.
 void SequencerFormCreate(SequencerContext& ctx, Scheduler& scheduler);
 
 // Makes `seq` the edited sequence: the controls take its values, "Rec" goes off, its influence

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "storage/WindowsCyrillic.h"
+
 namespace wl {
 
 namespace {
@@ -10,19 +12,24 @@ std::string readName(Name& name) {
     for (char& byte : name) {
         if (static_cast<unsigned char>(byte) <= ' ') byte = ' ';
     }
-    return std::string(name.begin(), name.end());
+    return fromWindows1251(std::string_view(name.data(), name.size()));
 }
 
 void writeName(Name& name, std::string_view text) {
     if (text.empty()) return;
+    const std::string bytes = toWindows1251(text);
     name.fill(' ');
-    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), kNameLength), name.begin());
+    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), kNameLength), name.begin());
 }
 
 }  // namespace
 
 void ResetSequencerStore(SequencerStore& store, bool programStart) {
     store.SceneStore.clear();
+    ResetSequencerTables(store, programStart);
+}
+
+void ResetSequencerTables(SequencerStore& store, bool programStart) {
     for (auto& links : store.LinkMask) links.fill(0);
     ++store.LinkEdits;
     for (auto& words : store.SceneCtrl) words.fill(kResetSceneTime);

@@ -65,7 +65,7 @@ using Name = std::array<char, kNameLength>;  // raw bytes, space padded, no term
 // track playback read and write parts of it, the sequencer file stores most of it.
 //
 // Thread: owner thread. Plain data apart from the scene levels (see SceneLevels); allocates only
-// at construction and in the store reset. Not copyable.
+// at construction and when the levels are cleared under an undo snapshot. Not copyable.
 struct SequencerStore {
     SceneLevels SceneStore;  // level of every channel of every scene, index sceneIndex()
 
@@ -120,16 +120,19 @@ struct SequencerStore {
 // influence settings, view positions and spares keep their values. At program start
 // (`programStart`) the Label counters are cleared too.
 void ResetSequencerStore(SequencerStore& store, bool programStart);
+// The same for every table but the scene levels (for levels that are being replaced whole).
+void ResetSequencerTables(SequencerStore& store, bool programStart);
 
 // Light influence off for every sequence, with its default length, address 0 and spares 0.
 void resetLightInfluence(SequencerStore& store);
 
-// Sequence and channel names as 16 characters: every stored byte at or below 32 reads as a space
-// and is rewritten as one in the table. The index is limited to 255 and 4095.
+// Sequence and channel names as 16 characters of UTF-8 text (the table holds Windows-1251 bytes):
+// every stored byte at or below 32 reads as a space and is rewritten as one in the table. The
+// index is limited to 255 and 4095.
 std::string SeqName(SequencerStore& store, int seq);
 std::string ChannelName(SequencerStore& store, int ch);
-// Stores an edited name: an empty text leaves the name as it was; otherwise the text padded with
-// spaces and cut to 16 bytes.
+// Stores an edited name (UTF-8): an empty text leaves the name as it was; otherwise the text in
+// Windows-1251, padded with spaces and cut to 16 bytes, so a character is never cut in half.
 void SetSeqName(SequencerStore& store, int seq, std::string_view text);
 void SetChannelName(SequencerStore& store, int ch, std::string_view text);
 

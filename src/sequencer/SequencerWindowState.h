@@ -5,7 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "sequencer/SceneToolState.h"
+#include "sequencer/ScrollAreaState.h"
+#include "sequencer/SequencerClipboards.h"
 #include "sequencer/SequencerStore.h"
+#include "sequencer/Undo.h"
 
 namespace wl {
 
@@ -51,6 +55,7 @@ struct LinkPageState {
 // the edited sequence.
 //
 // Thread: owner thread. Texts on the playback path are at most 15 characters and never allocate.
+// Allocates the clipboards and the undo copy of the small tables at construction.
 struct SequencerWindowState {
     static constexpr int kMinTempo = 50;
     static constexpr int kMaxTempo = 10000;
@@ -81,16 +86,17 @@ struct SequencerWindowState {
     std::string dividerLabel = "Divide by 01";
     std::string edtNameSeq;
 
-    LinkPageState link;
+    std::string caption = "Sequenser";
 
-    // Takes (or extends) the undo snapshot before an edit; empty while there is no undo store.
-    std::function<void()> takeUndoSnapshot;
+    LinkPageState link;
+    SceneToolState tools;
+    SequencerClipboards clips;
+    ScrollAreaState scroll;
+    SequencerUndo undo;
+
     // Raised after the logic changed what the window shows; the window polls it.
     std::uint64_t revision = 0;
 
-    void saveToUndo() const {
-        if (takeUndoSnapshot) takeUndoSnapshot();
-    }
     void notify() { ++revision; }
 };
 

@@ -81,7 +81,7 @@ void showSelectedSceneTime(SequencerContext& ctx) {
 }
 
 void chooseTempoScope(SequencerContext& ctx, TempoScope scope) {
-    ctx.window.saveToUndo();
+    SaveToUndo(ctx);
     ctx.window.tempoScope = scope;
     if (scope == TempoScope::All) {
         recordAndApply(ctx);

@@ -21,7 +21,8 @@ std::string systemError() {
 }
 
 // Writes all of `text` at `offset` and cuts the file there; the reason of a failure, or empty.
-std::string writeAt(const std::filesystem::path& file, std::int64_t offset, const std::string& text) {
+std::string writeAt(const std::filesystem::path& file, std::int64_t offset,
+                    const std::string& text) {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return systemError();
     std::string failure;

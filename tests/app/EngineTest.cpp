@@ -109,9 +109,7 @@ TEST_F(ThreadedEngineTest, EditsSeeTheTablesAsEachTaskLeftThem) {
     engine.start();
     int checked = 0;
     spinUntil([&] {
-        engine.edit([&](System& s) {
-            EXPECT_EQ(s.channels.SeqFrame[1], s.channels.SeqFrame[2]);
-        });
+        engine.edit([&](System& s) { EXPECT_EQ(s.channels.SeqFrame[1], s.channels.SeqFrame[2]); });
         return ++checked >= 20000;
     });
     spinUntil([&] { return engine.edit([](System& s) { return s.channels.SeqFrame[1] > 5; }); });
@@ -121,8 +119,8 @@ TEST_F(ThreadedEngineTest, AnEditThatArmsATaskWakesTheEngineForIt) {
     std::atomic<bool> ran{false};
     engine.start();
     engine.edit([&](System& system) {
-        const auto task =
-            system.scheduler.addTask("soon", 1, [&ran] { ran = true; }, /*periodic=*/false);
+        const auto task = system.scheduler.addTask(
+            "soon", 1, [&ran] { ran = true; }, /*periodic=*/false);
         system.scheduler.start(task);
     });
     spinUntil([&] { return ran.load(); });
@@ -131,8 +129,7 @@ TEST_F(ThreadedEngineTest, AnEditThatArmsATaskWakesTheEngineForIt) {
 TEST_F(ThreadedEngineTest, AStallIsLoggedWithTheTaskThatHeldTheEngine) {
     engine.edit([](System& system) {
         const auto task = system.scheduler.addTask(
-            "slow task",
-            50,
+            "slow task", 50,
             [] {
                 const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(70);
                 spinUntil([&] { return std::chrono::steady_clock::now() >= until; });

@@ -28,10 +28,18 @@ TEST(HeadlessStatusTest, PrintsOneLineEachSecondOfShowTime) {
         last = line;
         ++count;
     }
-    EXPECT_EQ(first, "0:00:01  DANCE MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 0.0 p99 0.0 max 0.0 ms");
-    EXPECT_EQ(second, "0:00:02  DANCE MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 0.0 p99 0.0 max 0.0 ms");
-    EXPECT_EQ(third, "0:00:03  OFF MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 0.0 p99 0.0 max 0.0 ms");
-    EXPECT_EQ(last, "1:00:00  OFF MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 0.0 p99 0.0 max 0.0 ms");
+    EXPECT_EQ(first,
+              "0:00:01  DANCE MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 "
+              "0.0 p99 0.0 max 0.0 ms");
+    EXPECT_EQ(second,
+              "0:00:02  DANCE MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 "
+              "0.0 p99 0.0 max 0.0 ms");
+    EXPECT_EQ(third,
+              "0:00:03  OFF MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 0.0 "
+              "p99 0.0 max 0.0 ms");
+    EXPECT_EQ(last,
+              "1:00:00  OFF MODE  late timer runs 0  output 0 fps, late cycles 0  interval p50 0.0 "
+              "p99 0.0 max 0.0 ms");
     EXPECT_EQ(count, 3600);
 }
 

@@ -55,7 +55,7 @@ TEST_F(ProjectFilesTest, CancelledOpenChangesNothing) {
 TEST_F(ProjectFilesTest, SaveWritesTrackSequencerAndSettingsFiles) {
     system.LastFileTrack = te.home.dir() + "Projects/park.trk";
     system.sequencer.SeqJob[5] = kJobPlay;
-    system.sequencer.SceneStore[sceneIndex(255, 255, 4095)] = 0x5A;
+    system.sequencer.SceneStore.setLevel(255, 255, 4095, 0x5A);
     std::filesystem::remove(system.LastFileSeq);
     std::filesystem::remove(te.home.path() / "wavelumina.ini");
 
@@ -72,6 +72,17 @@ TEST_F(ProjectFilesTest, SaveWritesTrackSequencerAndSettingsFiles) {
     EXPECT_EQ(saved.sequencer.SceneStore[sceneIndex(255, 255, 4095)], 0x5A);
 }
 
+// A sequencer file refused at start-up is not written over with the empty tables unasked.
+TEST_F(ProjectFilesTest, SavingOverASequencerFileThatWasNotLoadedAsksFirst) {
+    EXPECT_EQ(saveProjectQuestion(*te.engine), "") << "the default file was loaded";
+    const std::string refused = te.home.dir() + "show.seq";
+    { std::ofstream(refused) << "not a show"; }
+    system.LastFileSeq = refused;
+    const std::string question = saveProjectQuestion(*te.engine);
+    EXPECT_NE(question.find(refused), std::string::npos) << question;
+    EXPECT_NE(question.find("10 bytes"), std::string::npos) << question;
+}
+
 // The engine's own thread and file worker: the save runs while the show goes on.
 class ThreadedProjectFilesTest : public ProjectFilesTest {
   protected:
@@ -79,8 +90,8 @@ class ThreadedProjectFilesTest : public ProjectFilesTest {
 };
 
 TEST_F(ThreadedProjectFilesTest, ASaveWritesTheScenesAsTheyWereWhenItBegan) {
-    system.sequencer.SceneStore[sceneIndex(0, 0, 0)] = 1;
-    system.sequencer.SceneStore[sceneIndex(200, 3, 7)] = 2;
+    system.sequencer.SceneStore.setLevel(0, 0, 0, 1);
+    system.sequencer.SceneStore.setLevel(200, 3, 7, 2);
     te.engine->start();
     SpeedButtonSaveFileClick(*te.engine);
     // Once the save took its copy, edit every sequence: whichever the save has not read yet are
@@ -89,7 +100,7 @@ TEST_F(ThreadedProjectFilesTest, ASaveWritesTheScenesAsTheyWereWhenItBegan) {
         std::this_thread::yield();
     }
     for (int seq = 0; seq < kSequenceCount; ++seq) {
-        te.engine->edit([seq](System& s) { s.sequencer.SceneStore[sceneIndex(seq, 3, 7)] = 9; });
+        te.engine->edit([seq](System& s) { s.sequencer.SceneStore.setLevel(seq, 3, 7, 9); });
     }
     te.engine->waitForFiles();
     te.engine->stop();

@@ -14,7 +14,6 @@ class ControlWordToolsTest : public SequencerTest {
         window.ScrollBarNombSeq = kSeq;
         window.ScrollBarSeqSpeed = 600;
         window.CheckBoxEnableTempo = true;
-        recordSnapshots();
     }
 
     void setWords(std::initializer_list<std::uint16_t> words) {
@@ -34,7 +33,7 @@ TEST_F(ControlWordToolsTest, DeleteLinesOfPaternCarriesTimesOverCommands) {
     EXPECT_EQ(word(3), 700);
     EXPECT_EQ(word(255), 500) << "scene 255 is part of the sweep";
     EXPECT_FALSE(window.CheckBoxEnableTempo);
-    EXPECT_EQ(snapshots, 1);
+    EXPECT_EQ(snapshots(), 1);
     EXPECT_EQ(kConfirmGroupChange.text, "You change group options. \n\rYou sure?");
 }
 
@@ -58,7 +57,7 @@ TEST_F(ControlWordToolsTest, ClearAllControlCommandsGivesOneSecondBelowScene255)
     store.SceneCtrl[kSeq][255] = kWordRetToBegin;
     ClearAllControlCommands(ctx, /*confirmed=*/false);
     EXPECT_EQ(word(0), kWordStop);
-    EXPECT_EQ(snapshots, 1) << "the snapshot comes whatever the answer";
+    EXPECT_EQ(snapshots(), 1) << "the snapshot comes whatever the answer";
     EXPECT_FALSE(window.CheckBoxEnableTempo);
 
     ClearAllControlCommands(ctx, /*confirmed=*/true);
@@ -85,7 +84,7 @@ TEST_F(ControlWordToolsTest, ContextMenuCommandsWriteTheSceneUnderTheMouse) {
         EXPECT_EQ(word(44), c.word);
         EXPECT_EQ(window.CheckBoxEnableTempo, c.recStays);
     }
-    EXPECT_EQ(snapshots, 5);
+    EXPECT_EQ(snapshots(), 5);
 }
 
 TEST_F(ControlWordToolsTest, ShapesWriteTheScrollAreaSceneWithoutSnapshot) {
@@ -95,7 +94,7 @@ TEST_F(ControlWordToolsTest, ShapesWriteTheScrollAreaSceneWithoutSnapshot) {
     EXPECT_EQ(window.LabelWievDmxTempo, "Ret to cucle ");
     SetModeAndTempo(ctx, commandWord(ctx, ControlCommand::DeleteCommand));
     EXPECT_EQ(window.LabelWievDmxTempo, "T=0.6 sec");
-    EXPECT_EQ(snapshots, 0);
+    EXPECT_EQ(snapshots(), 0);
 }
 
 }  // namespace

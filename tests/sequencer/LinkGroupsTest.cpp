@@ -11,7 +11,6 @@ class LinkGroupsTest : public SequencerTest {
   protected:
     LinkGroupsTest() {
         window.link.ScrollBarFixPos = 16;  // columns show sequences 16..31
-        recordSnapshots();
     }
 
     LinkPageState& page = window.link;
@@ -56,7 +55,7 @@ TEST_F(LinkGroupsTest, SetAndOffSelectedColumnsOnTheGroupRange) {
     setSelectedColumns(ctx);
     EXPECT_EQ(linkedCount(16), 7) << "channels 4089..4095, limited to the space";
     EXPECT_EQ(linkedCount(17), 0);
-    EXPECT_EQ(snapshots, 2);
+    EXPECT_EQ(snapshots(), 2);
 }
 
 TEST_F(LinkGroupsTest, OffAllOfTheSelectedColumns) {
@@ -72,7 +71,7 @@ TEST_F(LinkGroupsTest, OffAllColumnsClearsOnlyWithTheGroupQuestionAnsweredYes) {
     store.LinkMask[200][7] = 1;
     offAllColumns(ctx, /*groupChangeConfirmed=*/false);
     EXPECT_EQ(store.LinkMask[200][7], 1);
-    EXPECT_EQ(snapshots, 1);
+    EXPECT_EQ(snapshots(), 1);
 
     offAllColumns(ctx, /*groupChangeConfirmed=*/true);
     EXPECT_EQ(store.LinkMask[200][7], 0);
@@ -92,7 +91,7 @@ TEST_F(LinkGroupsTest, CopyAndPasteALinkColumnOnce) {
     selectColumns({9});
     pasteLinkColumn(ctx);
     EXPECT_EQ(store.LinkMask[25][100], 0) << "one paste per copy";
-    EXPECT_EQ(snapshots, 0);
+    EXPECT_EQ(snapshots(), 0);
 }
 
 // The output cycle keeps an index of the links and reads it again when the count moves.
@@ -120,7 +119,7 @@ TEST_F(LinkGroupsTest, GridBoxesAndRightPress) {
     onCheckGroup(ctx, 3, 1, true);
     EXPECT_EQ(store.LinkMask[17][4083], 1);
     onCheckGroup(ctx, 20, 1, true);  // channel 4100 does not exist
-    EXPECT_EQ(snapshots, 1);
+    EXPECT_EQ(snapshots(), 1);
 
     MouseDownCheckBoxGroup(ctx, 3, 5);
     EXPECT_EQ(page.ScrollBarBeginChK, 4084);

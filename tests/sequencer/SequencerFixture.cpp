@@ -8,6 +8,7 @@ namespace wl::test {
 
 void SequencerTest::createTimers() {
     timers.create(scheduler, [this](int seq) { onSeqTimer(ctx, seq); });
+    window.undo.createTimer(scheduler);
 }
 
 void SequencerTest::link(int seq, int first, int last) {
@@ -16,7 +17,7 @@ void SequencerTest::link(int seq, int first, int last) {
 
 void SequencerTest::markScenes(int seq) {
     for (int scene = 0; scene < kSceneCount; ++scene) {
-        auto levels = store.SceneStore.scene(seq, scene);
+        auto levels = store.SceneStore.writableScene(seq, scene);
         std::fill(levels.begin(), levels.end(), static_cast<std::uint8_t>(scene));
     }
 }

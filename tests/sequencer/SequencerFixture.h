@@ -17,7 +17,8 @@
 namespace wl::test {
 
 // The sequencer's parts after the start-up reset, on a virtual-time scheduler, with a fixed wall
-// clock and a scripted operator. Timers exist only after `createTimers`.
+// clock and a scripted operator. Timers (the sequence timers and the undo burst timer) exist only
+// after `createTimers`.
 class SequencerTest : public ::testing::Test {
   protected:
     SequencerTest() { ResetSequencerStore(store, /*programStart=*/true); }
@@ -32,16 +33,13 @@ class SequencerTest : public ::testing::Test {
     FakeOperator op;
     Scheduler scheduler;
     SequencerContext ctx{store, channels, settings, timers, window, clock, op};
-    int snapshots = 0;
-
     void createTimers();
-    void recordSnapshots() {
-        window.takeUndoSnapshot = [this] { ++snapshots; };
-    }
+    // How many times the logic asked for an undo snapshot.
+    int snapshots() const { return static_cast<int>(window.undo.snapshotRequests()); }
 
     void link(int seq, int first, int last);
     void setLevel(int seq, int scene, int ch, int level) {
-        store.SceneStore[sceneIndex(seq, scene, ch)] = static_cast<std::uint8_t>(level);
+        store.SceneStore.setLevel(seq, scene, ch, static_cast<std::uint8_t>(level));
     }
     // Every channel of every scene 0..255 holds its scene number, so a frame shows the scene.
     void markScenes(int seq);

@@ -19,7 +19,7 @@ TEST(SequencerStartup, WindowCreationRunsTheSequencesOnTheSystemScheduler) {
     EXPECT_EQ(system.sequencerWindow.ScrollBarNombSeq, 7);
     EXPECT_EQ(system.sequencer.InfluenceTable[255][255], 255);
     system.sequencer.LinkMask[9][0] = 1;
-    system.sequencer.SceneStore[sceneIndex(9, 1, 0)] = 180;
+    system.sequencer.SceneStore.setLevel(9, 1, 0, 180);
     system.sequencer.SeqJob[9] = kJobPlay;
     system.scheduler.advance(300);
     EXPECT_EQ(system.sequencer.CurScene[9], 1);

@@ -18,7 +18,6 @@ class TempoTest : public SequencerTest {
         window.ScrollBarScenaRun = 20;
         window.ScrollBarSeqSpeed = 800;
         createTimers();
-        recordSnapshots();
     }
 
     std::uint16_t word(int scene) const { return store.SceneCtrl[kSeq][scene]; }
@@ -70,7 +69,7 @@ TEST_F(TempoTest, ScopeButtons) {
 
     chooseTempoScope(ctx, TempoScope::Scene);
     EXPECT_EQ(range(), 20 * 1000 + 20);
-    EXPECT_EQ(snapshots, 3) << "every scope click takes an undo snapshot first";
+    EXPECT_EQ(snapshots(), 3) << "every scope click takes an undo snapshot first";
 }
 
 TEST_F(TempoTest, MovingTheSliderRecordsIntoTheScope) {

@@ -94,7 +94,7 @@ TEST_F(WlshowTest, SequencerExportShowsWhatDiffersFromReset) {
     tables->sequencer.LinkMask[3][0] = 1;
     tables->sequencer.LinkMask[3][1] = 1;
     tables->sequencer.LinkMask[3][9] = 1;
-    tables->sequencer.SceneStore[sceneIndex(3, 1, 9)] = 44;
+    tables->sequencer.SceneStore.setLevel(3, 1, 9, 44);
     tables->channels.ChannelMax[4096] = 100;
     const std::string file = path("show.seq");
     LoadedShow saved;
@@ -210,6 +210,32 @@ TEST_F(WlshowTest, UpgradeWritesTheCurrentLayout) {
     EXPECT_EQ(status, 0);
     EXPECT_NE(out.find("trk, version current (9396608 bytes): 32 tracks with events"),
               std::string::npos);
+}
+
+TEST_F(WlshowTest, TagsPrintsTheTagBoxesAsJsonKeyedByTheirCaptions) {
+    // An ID3v2.3 tag with a title, a track "3/12" and a genre "(17)Rock", then some sound.
+    const auto frame = [](const std::string& id, const std::string& text) {
+        const std::string content = '\0' + text;
+        return id + std::string("\0\0\0", 3) + static_cast<char>(content.size()) +
+               std::string(2, '\0') + content;
+    };
+    const std::string frames =
+        frame("TIT2", "Fountain \"Waltz\"") + frame("TRCK", "3/12") + frame("TCON", "(17)Rock");
+    const std::string song = path("song.mp3");
+    std::ofstream(song, std::ios::binary)
+        << "ID3" << '\3' << std::string(5, '\0') << static_cast<char>(frames.size()) << frames
+        << std::string(32, '\xFF');
+
+    const auto [status, out] = run("tags " + song);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out, R"({"Композиция":"Fountain \"Waltz\"","Артист":"","Альбом":"","Дорожка":"3",)"
+                   R"("Год":"","Жанр":"Rock","Коментарий":"","Композитор":"","Кодек":"",)"
+                   R"("Копирайт":"","Язык":"","Ссылка":""})"
+                   "\n");
+
+    const auto [missingStatus, missingOut] = run("tags " + path("missing.mp3"));
+    EXPECT_EQ(missingStatus, 2);
+    EXPECT_EQ(missingOut, "");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "Export.h"
 #include "LoadedShow.h"
 #include "Summary.h"
+#include "Tags.h"
+#include "storage/TagReader.h"
 
 namespace {
 
@@ -22,9 +24,11 @@ constexpr const char* kUsage =
     "usage: wlshow info FILE...\n"
     "       wlshow upgrade IN OUT\n"
     "       wlshow export FILE [--levels SEQ]\n"
+    "       wlshow tags MUSICFILE\n"
     "Files: .seq and WaveluminaSeq.tmp (sequencer), .trk (tracks), .sfr (one sequence), .set\n"
     "(system data). Sequence, scene, track, tick and effect numbers are the stored indices from\n"
-    "0 (SEQ too); channel numbers run from 1. Exit status 2 when a file is refused.\n";
+    "0 (SEQ too); channel numbers run from 1. tags prints a music file's ID3v2 tag boxes as\n"
+    "JSON keyed by the boxes' captions. Exit status 2 when a file is refused.\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -80,6 +84,16 @@ int exportFile(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
+int tags(const std::string& path) {
+    const wl::TagReading reading = wl::ReadTagFile(path);
+    if (!reading.readable) {
+        std::cerr << "wlshow: " << reading.failure << '\n';
+        return kExitRefused;
+    }
+    wl::tool::writeTagsJson(std::cout, reading.boxes);
+    return kExitOk;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,5 +103,6 @@ int main(int argc, char** argv) {
     if (args[0] == "info") return info(rest);
     if (args[0] == "upgrade" && rest.size() == 2) return upgrade(rest[0], rest[1]);
     if (args[0] == "export") return exportFile(rest);
+    if (args[0] == "tags" && rest.size() == 1) return tags(rest[0]);
     return usage();
 }

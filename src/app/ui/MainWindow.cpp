@@ -14,6 +14,7 @@
 #include "app/ProjectFiles.h"
 #include "app/System.h"
 #include "app/ui/DesktopWindows.h"
+#include "platform/Operator.h"
 
 namespace wl {
 
@@ -69,8 +70,11 @@ MainWindow::MainWindow(Engine& engine, DesktopWindows& windows)
     connect(addButton("SpeedButtonOpenProject", "Open track and sound", "Opn"),
             &QToolButton::clicked, this, [this] { SpeedButtonOpenProjectClick(engine_); });
     saveButton_ = addButton("SpeedButtonSaveFile", "Save All Project", "Sav");
-    connect(saveButton_, &QToolButton::clicked, this,
-            [this] { SpeedButtonSaveFileClick(engine_); });
+    connect(saveButton_, &QToolButton::clicked, this, [this] {
+        const std::string question = saveProjectQuestion(engine_);
+        if (!question.empty() && !engine_.person().confirm(BoxKind::Warning, question)) return;
+        SpeedButtonSaveFileClick(engine_);
+    });
     connect(addButton("SpeedButtonAbout", "About", "?"), &QToolButton::clicked, this,
             [this] { windows_.present(WindowId::About); });
     addButton("sSpeedButton3D", "Open Window of 3D fountain", "3D", false);

@@ -49,10 +49,13 @@ bool writeWhole(QIODevice& file, const std::byte* from, std::size_t bytes) {
     return true;
 }
 
+std::string readFailure(const QIODevice& file) {
+    return file.errorString().isEmpty() || file.atEnd() ? std::string("the file ends too early")
+                                                        : file.errorString().toStdString();
+}
+
 std::string blockFailure(const Block& block, const QIODevice& file) {
-    return std::string("block ") + block.name + ": " +
-           (file.errorString().isEmpty() || file.atEnd() ? std::string("the file ends too early")
-                                                         : file.errorString().toStdString());
+    return std::string("block ") + block.name + ": " + readFailure(file);
 }
 
 }  // namespace
@@ -82,6 +85,27 @@ std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables
         }
     }
     return {};
+}
+
+void copyBlocksFrom(std::span<const std::byte> bytes, const Layout& layout, ShowTables& tables) {
+    std::size_t offset = 0;
+    for (const Block& block : layout) {
+        const std::span<std::byte> destination = destinationOf(block, tables);
+        if (!destination.empty()) {
+            std::memcpy(destination.data(), bytes.data() + offset, block.bytes);
+        }
+        offset += block.bytes;
+    }
+}
+
+void copyBlockTables(const Layout& layout, ShowTables& from, ShowTables& to,
+                     std::string_view except) {
+    for (const Block& block : layout) {
+        if (block.name == except) continue;
+        const std::span<std::byte> source = destinationOf(block, from);
+        if (!source.empty())
+            std::memcpy(destinationOf(block, to).data(), source.data(), block.bytes);
+    }
 }
 
 std::string writeLayoutWith(const std::string& path, const Layout& layout,
@@ -125,6 +149,13 @@ void readAhead(const std::string& path) {
     std::vector<char> buffer(1 << 20);
     while (file.read(buffer.data(), static_cast<qint64>(buffer.size())) > 0) {
     }
+}
+
+std::string readFileStart(const std::string& path, std::span<std::byte> into) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
+    if (!readWhole(file, into.data(), into.size())) return readFailure(file);
+    return {};
 }
 
 std::int64_t fileSize(const std::string& path) {

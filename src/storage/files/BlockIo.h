@@ -5,6 +5,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "storage/files/ShowTables.h"
@@ -35,6 +36,18 @@ std::int64_t blockOffset(const Layout& layout, const char* name);
 // Thread: owner thread. Never allocates apart from the failure text and skipped blocks.
 std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables);
 
+// Copies the layout's blocks from `bytes`, laid out as in the file, into their tables.
+//
+// Thread: owner thread. Never allocates.
+void copyBlocksFrom(std::span<const std::byte> bytes, const Layout& layout, ShowTables& tables);
+
+// Copies the tables of the layout's blocks, as far as each block reaches, from one set of tables
+// to another, leaving out the block named `except`.
+//
+// Thread: owner thread of both sets. Never allocates.
+void copyBlockTables(const Layout& layout, ShowTables& from, ShowTables& to,
+                     std::string_view except);
+
 // Writes the layout's blocks to `path` atomically: the previous file stays whole until the new
 // one is complete. Returns the reason of the failure, empty on success.
 //
@@ -62,6 +75,10 @@ std::string readLayoutFile(const std::string& path, const Layout& layout, ShowTa
 //
 // Thread: any. Allocates a buffer.
 void readAhead(const std::string& path);
+
+// Reads the start of the file at `path` into `into`, whole; returns the reason of a failure,
+// empty on success.
+std::string readFileStart(const std::string& path, std::span<std::byte> into);
 
 // The size of the file at `path`, or -1 when there is none.
 std::int64_t fileSize(const std::string& path);

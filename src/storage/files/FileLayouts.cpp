@@ -130,8 +130,7 @@ Layout seqFrameLayout(int seq) {
          }},
         {"SceneStore", kSequenceBytes,
          [seq](ShowTables& t) {
-             return std::as_writable_bytes(
-                 std::span(t.sequencer.SceneStore.data() + sceneIndex(seq, 0), kSequenceBytes));
+             return std::as_writable_bytes(std::span(t.sequencer.SceneStore.writableSequence(seq)));
          }},
         {"LinkMask", kSceneChannels,
          [seq](ShowTables& t) {

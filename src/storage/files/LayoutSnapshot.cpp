@@ -33,8 +33,7 @@ std::string LayoutSnapshot::write(const std::string& path, const Stream& stream,
                                   std::size_t pieceBytes) const {
     std::vector<std::byte> piece;
     return writeLayoutWith(
-        path, layout_,
-        [&](std::size_t index, const Block& block, const PieceWriter& writePiece) {
+        path, layout_, [&](std::size_t index, const Block& block, const PieceWriter& writePiece) {
             if (index != streamedIndex_) return writePiece(blocks_[index]);
             piece.resize(pieceBytes);
             for (std::size_t offset = 0; offset < block.bytes; offset += pieceBytes) {

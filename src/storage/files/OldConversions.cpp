@@ -25,8 +25,8 @@ void convertOldSeq(ShowTables& tables) {
         for (int scene = 0; scene < kSceneCount; ++scene) {
             const std::size_t from =
                 (static_cast<std::size_t>(seq) * kSceneCount + scene) * kOldChannels;
-            std::memcpy(store.SceneStore.scene(seq, scene).data(), old.OldScenes.data() + from,
-                        kOldChannels);
+            std::memcpy(store.SceneStore.writableScene(seq, scene).data(),
+                        old.OldScenes.data() + from, kOldChannels);
         }
         std::copy_n(old.OldSceneCtrl.begin() + seq * kSceneCount, kSceneCount,
                     store.SceneCtrl[seq].begin());

@@ -17,7 +17,12 @@ void clear(std::span<std::byte> table) {
 }  // namespace
 
 void ResetStore(ShowTables& tables, bool programStart) {
-    ResetSequencerStore(tables.sequencer, programStart);
+    tables.sequencer.SceneStore.clear();
+    ResetStoreTables(tables, programStart);
+}
+
+void ResetStoreTables(ShowTables& tables, bool programStart) {
+    ResetSequencerTables(tables.sequencer, programStart);
     for (Name& name : tables.sequencer.ChannelNames) name.fill(0);
     ResetSettingsRecord(tables.settings);
     tables.channels.ChannelMin.fill(0);

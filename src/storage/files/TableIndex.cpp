@@ -29,11 +29,7 @@ std::span<std::byte> vectorBytes(std::vector<std::uint8_t>& table) {
 // Every table any layout names, once.
 const NamedTable kTables[] = {
     {"SeqNames", [](ShowTables& t) { return bytesOf(t.sequencer.SeqNames); }},
-    {"SceneStore",
-     [](ShowTables& t) {
-         return std::as_writable_bytes(
-             std::span(t.sequencer.SceneStore.data(), SceneLevels::size()));
-     }},
+    {"SceneStore", [](ShowTables& t) { return t.sequencer.SceneStore.fileBytes(); }},
     {"LinkMask", [](ShowTables& t) { return bytesOf(t.sequencer.LinkMask); }},
     {"SceneCtrl", [](ShowTables& t) { return bytesOf(t.sequencer.SceneCtrl); }},
     {"SeqJob", [](ShowTables& t) { return bytesOf(t.sequencer.SeqJob); }},

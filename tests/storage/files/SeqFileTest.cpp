@@ -20,8 +20,8 @@ constexpr std::int64_t kMacroStoreAt = 269'721'728;
 
 // Marks in tables of every kind, the file offsets of a few of them worked out by hand.
 void markTables(ShowTables& t) {
-    t.sequencer.SceneStore[sceneIndex(3, 7, 100)] = 0xA5;
-    t.sequencer.SceneStore[sceneIndex(255, 255, 4095)] = 0x5A;
+    t.sequencer.SceneStore.setLevel(3, 7, 100, 0xA5);
+    t.sequencer.SceneStore.setLevel(255, 255, 4095, 0x5A);
     t.sequencer.LinkMask[4][10] = 1;
     t.sequencer.SceneCtrl[2][9] = 1234;
     SetSeqName(t.sequencer, 0, "Opening");
@@ -191,7 +191,7 @@ TEST(SeqFrame, OneSequenceMovesIntoAnotherSlot) {
     FileTestBed bed;
     bed.sys->LastFileSeq = bed.dir() + "show.seq";
     writeFileWith(bed.sys->LastFileSeq, 1, {});
-    bed.tables.sequencer.SceneStore[sceneIndex(5, 200, 4000)] = 99;
+    bed.tables.sequencer.SceneStore.setLevel(5, 200, 4000, 99);
     bed.tables.sequencer.LinkMask[5][4000] = 1;
     bed.tables.sequencer.SceneCtrl[5][255] = 700;
     SetSeqName(bed.tables.sequencer, 5, "Fan");

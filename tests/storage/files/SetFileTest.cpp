@@ -21,7 +21,7 @@ TEST(SetFile, SaveAndLoadRestoreTheSystemDataAndLeaveScenesAlone) {
     EXPECT_EQ(byteAt(setFilePath(bed.dir()), 66'016 + 6), 180);
 
     ResetStore(bed.tables, false);
-    bed.tables.sequencer.SceneStore[sceneIndex(1, 1, 1)] = 4;
+    bed.tables.sequencer.SceneStore.setLevel(1, 1, 1, 4);
     bed.tables.kits.KeySeq[0] = 6;
     LoadSetFile(bed.session, bed.tables);
 
