@@ -105,10 +105,10 @@ int runShow(wl::Engine& engine, const wl::CommandLine& options, bool headless) {
         engine.edit([&shutdown](wl::System& system) {
             system.log.WriteLog("wavelumina", "main", shutdown.failureReason());
         });
-        engine.unlockedSystem().op.tell(wl::BoxKind::Warning,
-                                        "SIGINT and SIGTERM will end the program without "
-                                        "saving: " +
-                                            shutdown.failureReason());
+        engine.person().tell(wl::BoxKind::Warning,
+                             "SIGINT and SIGTERM will end the program without "
+                             "saving: " +
+                                 shutdown.failureReason());
     }
     engine.start();
     const int status = QCoreApplication::exec();
@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
     engineSetup.mode =
         options.virtualClock ? wl::EngineMode::Synchronous : wl::EngineMode::Threaded;
     wl::Engine* deliverTo = nullptr;
-    engineSetup.wakeOwner = [&deliverTo] {
+    engineSetup.wakeMain = [&deliverTo] {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [&deliverTo] { deliverTo->deliverPosted(); },
             Qt::QueuedConnection);
@@ -189,36 +189,39 @@ int main(int argc, char** argv) {
     wl::Engine engine(setup, engineSetup);
     deliverTo = &engine;
     // Start-up runs here before the engine thread starts, so nothing waits for its file loads.
-    wl::System& system = engine.unlockedSystem();
     if (const auto* capture = dynamic_cast<const wl::CaptureFtdiDriver*>(usbDriver.get())) {
-        wl::watchDmxCapture(system, *capture);
+        engine.edit([capture](wl::System& system) { wl::watchDmxCapture(system, *capture); });
     }
 
     NoWindows noWindows;
     std::unique_ptr<wl::DesktopWindows> desktop;
     if (!headless) desktop = std::make_unique<wl::DesktopWindows>(engine);
     wl::WindowFactory& factory = headless ? static_cast<wl::WindowFactory&>(noWindows) : *desktop;
-    wl::createWindows(system, factory);
-
+    const wl::StartRefusal refusal = engine.edit([&factory, &startMode](wl::System& system) {
+        wl::createWindows(system, factory);
+        if (system.main.startRefusal != wl::StartRefusal::None) {
+            wl::MainFormDestroy(system);
+            return system.main.startRefusal;
+        }
+        // After the start-up choice, as if the operator had chosen the mode.
+        if (startMode) wl::requestMode(system, *startMode);
+        return wl::StartRefusal::None;
+    });
     // The operator was told why, but for a second copy, which ends quietly.
-    if (const wl::StartRefusal refusal = system.main.startRefusal;
-        refusal != wl::StartRefusal::None) {
+    if (refusal != wl::StartRefusal::None) {
         if (refusal == wl::StartRefusal::AnotherCopyRuns) {
             std::cerr << "wavelumina: another copy is already running" << std::endl;
         }
-        wl::MainFormDestroy(system);
         return exitStatusOf(refusal);
     }
-    // After the start-up choice, as if the operator had chosen the mode.
-    if (startMode) wl::requestMode(system, *startMode);
     if (desktop) {
         desktopOperator.setParentWindow(desktop->window(wl::WindowId::Main));
         desktop->present(wl::WindowId::Main);
     }
 
     const int status = runShow(engine, options, headless);
-    wl::MainFormClose(system);
+    engine.edit(wl::MainFormClose);
     desktop.reset();
-    wl::destroyWindows(system);
+    engine.edit([](wl::System& system) { wl::destroyWindows(system); });
     return status;
 }

@@ -12,7 +12,7 @@ struct SettingsRecord;
 // The colours every window paints with. An empty colour means the desktop's own (button face,
 // button text).
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct ColourScheme {
     std::optional<ShapeColour> window;
     std::optional<ShapeColour> text;

@@ -9,7 +9,7 @@ class System;
 // more is shown on the main window's status bar (`kStatusFaultPanel`, also on the headless status
 // line) and written to the event log, once; the output runs on.
 //
-// Thread: owner thread; the check runs as a scheduler task once a second. Allocates when it
+// Thread: the engine; the check runs as a scheduler task once a second. Allocates when it
 // registers the task and once when it reports.
 void watchDmxCapture(System& system, const CaptureFtdiDriver& capture);
 

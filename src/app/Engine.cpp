@@ -39,7 +39,7 @@ Engine::Hold::~Hold() {
 
 Engine::Engine(const SystemSetup& setup, EngineSetup engineSetup)
     : mode_(engineSetup.mode),
-      wakeOwner_(std::move(engineSetup.wakeOwner)),
+      wakeMain_(std::move(engineSetup.wakeMain)),
       operator_(*setup.op, [this](std::function<void()> work) { post(std::move(work)); }),
       files_(threaded() ? BackgroundWorker::Mode::Threaded : BackgroundWorker::Mode::Inline) {
     SystemSetup own = setup;
@@ -93,7 +93,7 @@ void Engine::post(std::function<void()> work) {
         posted_.push_back(std::move(work));
     }
     // One delivery takes everything queued, so only the first of a burst needs to ask for it.
-    if (first && wakeOwner_) wakeOwner_();
+    if (first && wakeMain_) wakeMain_();
 }
 
 void Engine::deliverPosted() {

@@ -30,9 +30,9 @@ enum class EngineMode {
 
 struct EngineSetup {
     EngineMode mode = EngineMode::Synchronous;
-    // Asks the owner thread (the GUI thread, or the main thread headless) to call
+    // Asks the main thread (the GUI thread, or the main thread headless) to call
     // `deliverPosted` soon. Called from any thread; required when threaded.
-    std::function<void()> wakeOwner;
+    std::function<void()> wakeMain;
 };
 
 // How steady the engine has been: the longest hold of its lock by an edit, and the stalls it
@@ -49,10 +49,10 @@ struct EngineHealth {
 // operator, no file I/O, no large painting, no waiting for another thread. What windows show
 // every few milliseconds they read from what the engine publishes, or copy inside a short edit.
 //
-// Messages that engine code raises for the operator are posted to the owner thread and never
+// Messages that engine code raises for the operator are posted to the main thread and never
 // wait there; results of slow work come back the same way (`post`).
 //
-// Thread: construct, `start`, `stop`, `advance` and `deliverPosted` on the owner thread; `edit`
+// Thread: construct, `start`, `stop`, `advance` and `deliverPosted` on the main thread; `edit`
 // and `post` from any thread. Allocates at construction; the engine thread itself allocates
 // only where the tasks do.
 class Engine {
@@ -87,10 +87,10 @@ class Engine {
     // Synchronous only: moves the virtual clock forward by `span` ms, running every task due.
     void advance(Scheduler::Millis span);
 
-    // Runs `work` on the owner thread: queued when threaded (and `wakeOwner` asked to deliver),
+    // Runs `work` on the main thread: queued when threaded (and `wakeMain` asked to deliver),
     // at once when synchronous.
     void post(std::function<void()> work);
-    // On the owner thread: runs what was posted, in order.
+    // On the main thread: runs what was posted, in order.
     void deliverPosted();
 
     // Runs slow work (file writes and reads) on the engine's file worker, one job after another;
@@ -107,7 +107,7 @@ class Engine {
     std::string schedulingReport();
     EngineHealth health();
 
-    // The tables without the lock, for the owner thread while no engine thread runs: start-up
+    // The tables without the lock, for the main thread while no engine thread runs: start-up
     // before `start`, shut-down after `stop`, and tests.
     System& unlockedSystem();
 
@@ -131,7 +131,7 @@ class Engine {
     void reportStall(std::int64_t intervalNs, const Scheduler::TaskRun& longest);
 
     const EngineMode mode_;
-    std::function<void()> wakeOwner_;
+    std::function<void()> wakeMain_;
 
     RealtimeLock lock_;
     EngineOperator operator_;

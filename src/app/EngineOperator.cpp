@@ -7,7 +7,7 @@
 namespace wl {
 
 bool EngineOperator::mustPost() const {
-    return EngineScope::active() || std::this_thread::get_id() != owner_;
+    return EngineScope::active() || std::this_thread::get_id() != mainThread_;
 }
 
 void EngineOperator::tell(BoxKind kind, std::string_view text) {
@@ -21,7 +21,7 @@ void EngineOperator::tell(BoxKind kind, std::string_view text) {
 bool EngineOperator::refuse(std::string_view what) {
     if (!mustPost()) return false;
     ++refused_;
-    std::cerr << "wavelumina: a question asked inside the engine or off the owner thread is "
+    std::cerr << "wavelumina: a question asked inside the engine or off the main thread is "
                  "answered No: "
               << what << std::endl;
     return true;

@@ -10,15 +10,15 @@
 
 namespace wl {
 
-// The operator as the engine's code reaches it. On the owner thread outside the engine (a window's
+// The operator as the engine's code reaches it. On the main thread outside the engine (a window's
 // handler before it takes the engine lock) every call goes straight to the operator. Inside the
 // engine (a task or an edit) or on another thread (the file worker), a message is posted to the
-// owner thread and the caller goes on at once; a question or a file dialog there would hold the
+// main thread and the caller goes on at once; a question or a file dialog there would hold the
 // show until somebody answers, so it is refused: the answer is No (or cancelled) and the refusal
 // is counted and written to standard error. Questions belong to the window handlers, before they
 // edit.
 //
-// Thread: any; the thread that builds it is the owner thread. Posting allocates the message text.
+// Thread: any; the thread that builds it is the main thread. Posting allocates the message text.
 class EngineOperator final : public Operator {
   public:
     using Post = std::function<void(std::function<void()>)>;
@@ -42,7 +42,7 @@ class EngineOperator final : public Operator {
 
     Operator& person_;
     Post post_;
-    const std::thread::id owner_ = std::this_thread::get_id();
+    const std::thread::id mainThread_ = std::this_thread::get_id();
     std::atomic<std::uint64_t> refused_{0};
 };
 

@@ -9,7 +9,7 @@ namespace wl {
 // The operator of a show computer with no screen: every message goes to the given stream (the
 // service's journal), every question is answered No, every file dialog is cancelled.
 //
-// Thread: owner thread. Allocates only inside the stream.
+// Thread: main thread. Allocates only inside the stream.
 class HeadlessOperator final : public Operator {
   public:
     explicit HeadlessOperator(std::ostream& out) : out_(out) {}

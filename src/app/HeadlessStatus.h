@@ -9,7 +9,7 @@ class Engine;
 class System;
 
 // Thread: the line is made on the engine, once a second, off the hot paths (it allocates); it is
-// printed on the owner thread, so a slow terminal or journal never holds up the show.
+// printed on the main thread, so a slow terminal or journal never holds up the show.
 
 // One line telling how the fountain runs, for a show computer with no screen: show time, mode,
 // late timer runs, frame rate, late cycles, the spread of the time between output cycles over

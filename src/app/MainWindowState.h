@@ -23,7 +23,7 @@ inline constexpr int kStatusFaultPanel = 6;
 
 // What the main window shows, produced by the logic; the window only displays it.
 //
-// Thread: owner thread. The texts allocate only when they grow.
+// Thread: the engine. The texts allocate only when they grow.
 struct MainWindowState {
     std::string caption = "Файл: ";
     int height = 0;

@@ -30,7 +30,7 @@ enum class AudioWish : std::uint8_t {
 
 // What applying a mode shows and asks of the parts that carry it out.
 //
-// Thread: owner thread. Allocates when texts change.
+// Thread: the engine. Allocates when texts change.
 struct ModeState {
     ModeButton pressedButton = ModeButton::Dance;  // the mode button shown down
     std::string LabelModeFontan;                   // the Sound window's mode label

@@ -6,7 +6,7 @@ namespace wl {
 
 class System;
 
-// Thread: owner thread. Opening and closing allocate (texts, shared-memory blocks).
+// Thread: the engine. Opening and closing allocate (texts, shared-memory blocks).
 
 // The DMX output window's creation: initialises the USB link, then switches the 3D link on when
 // the "Mapping" option of the settings file asks for it (it does when the option is missing).

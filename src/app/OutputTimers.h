@@ -30,7 +30,7 @@ void stopOutputTimers(System& system);
 // One output cycle (`TimerDMXTimer`): compose the frame, hand the universes to the USB link and
 // then the 3D link, then the monitors and statistics.
 //
-// Thread: owner thread. Never allocates or locks.
+// Thread: the engine. Never allocates or locks.
 void TimerDMXTimer(System& system);
 
 // `tmrCopyFromOption`: the "Output" column's caption, the switch channel indicators, the device

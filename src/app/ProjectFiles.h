@@ -10,14 +10,14 @@ class Engine;
 // the engine lock is taken); the ".trk" of that name is read by the file worker and becomes the
 // current track, and the caption follows.
 //
-// Thread: the owner thread (it asks the operator). Allocates.
+// Thread: the main thread (it asks the operator). Allocates.
 void SpeedButtonOpenProjectClick(Engine& engine);
 
 // Before "Save All Project" the window asks this question when it is not empty (the sequencer
 // file would be written over a file that was not loaded, such as one refused at start-up), and
 // saves only on Yes.
 //
-// Thread: the owner thread. Allocates.
+// Thread: the main thread. Allocates.
 std::string saveProjectQuestion(Engine& engine);
 
 // The main window's "Save All Project": the track file, the sequencer file and the settings file,

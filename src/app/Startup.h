@@ -6,7 +6,7 @@ namespace wl {
 
 class System;
 
-// Thread: the owner thread, at start and at the end. Allocates (tasks, files, windows).
+// Thread: the main thread, at start and at the end. Allocates (tasks, files, windows).
 
 // Makes the visible part of a window. The desktop builds widgets; a headless run builds none.
 class WindowFactory {

@@ -16,6 +16,7 @@
 #include "output/TimedSwitches.h"
 #include "output/UsbLink.h"
 #include "output/ViewerLink.h"
+#include "platform/EngineScope.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Scheduler.h"
 #include "platform/WallClock.h"
@@ -54,9 +55,10 @@ struct SystemSetup {
 };
 
 // Every table of the program, gathered in one owner. Each test builds a fresh one; nothing of the
-// program's state lives anywhere else.
+// program's state lives anywhere else. In the program the Engine owns it: the accessors that hand
+// out views of the tables check (in debug builds) that the caller is inside the engine.
 //
-// Thread: owner thread. Allocates at construction only.
+// Thread: the engine. Allocates at construction only.
 class System {
     std::unique_ptr<WallClock> ownClock_;  // before `clock`, which may refer to it
 
@@ -123,11 +125,13 @@ class System {
 
     // The tables and the program state the settings and show files work on.
     ShowTables showTables() {
+        EngineScope::expectActive();
         return {sequencer,  channels, settings,
                 tracks,     kits,     schedule,
                 trackClips, fileOnly, foreignTablesOf(macros, effects)};
     }
     ShowFileSession fileSession() {
+        EngineScope::expectActive();
         return {ProgramDir, LastFileSeq, LastFileTrack, LastFileShow, LastFileSkin, FileVersion,
                 CountOpen,  log,         errors,        op,           clock};
     }

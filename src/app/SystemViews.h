@@ -10,7 +10,7 @@ class System;
 // The views the output logic works through, built from the system's tables for one operation.
 // They refer to the system's members and allocate nothing.
 //
-// Thread: owner thread.
+// Thread: the engine.
 
 // What one output cycle reads and writes.
 CycleSources cycleSources(System& system);

@@ -26,7 +26,7 @@ struct DeviceMap {
 
 // The flat DMX channel space every level source writes into and the output cycle reads.
 //
-// Thread: owner thread. Plain data; nothing here allocates.
+// Thread: the engine. Plain data; nothing here allocates.
 struct ChannelSpace {
     ChannelSpace();
 

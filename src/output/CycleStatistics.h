@@ -8,7 +8,7 @@ namespace wl {
 // How the output cycle keeps its pace: the frame rate of the last full second (`TicOUT`), the
 // time one cycle took (shown on demand), and the cycles the scheduler ran late.
 //
-// Thread: owner thread. The captions stay within 15 bytes, so updating them never allocates.
+// Thread: the engine. The captions stay within 15 bytes, so updating them never allocates.
 struct CycleStatistics {
     // `TicOUT`: the scheduler time of the last cycle, the cycles counted in the current window
     // and when that window began (ms), and the rate it measured.

@@ -23,7 +23,7 @@ using RateWorkFlags = LinkRow;
 // takes `FirstFrame`. A step size below 1 counts as 1 and an interval below 0 as 0, so a damaged
 // effect neither runs levels the wrong way nor freezes its channels.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void RateDMX(ChannelSpace& space, const EffectTable& effects, EffectCounters& counters,
              RateWorkFlags& work, const SequencerLinks& links, const LinkIndex& index,
              std::int32_t playTick);

@@ -16,7 +16,7 @@ inline constexpr std::uint8_t kEffectDecay = 2;    // "Decay": rise at once, fal
 // The 64 effects of the track: each smooths the channels of one sequence while the song is
 // inside its interval of ticks. Saved with the track file; applied by the output cycle.
 //
-// Thread: owner thread. Plain data; never allocates.
+// Thread: the engine. Plain data; never allocates.
 struct EffectTable {
     EffectTable();
 

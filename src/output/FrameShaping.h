@@ -15,7 +15,7 @@ inline constexpr std::uint8_t kNoPumpInfluence = 255;
 // The shaping steps of the output cycle, each in place on the frames of the channel space.
 // Device blocks are taken per configured universe, their channel numbers within the universe.
 //
-// Thread: owner thread. None of them allocates.
+// Thread: the engine. None of them allocates.
 
 // Step 3 (`LightOn`): unless the lights are always on or the light time is on, the spot
 // channels of `FirstFrame` go to 0.

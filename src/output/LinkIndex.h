@@ -20,7 +20,7 @@ namespace wl {
 // would still arrive within 16 cycles (160 ms). A removed link takes effect at once anyway (the
 // blocks are read as they stand).
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 class LinkIndex {
   public:
     static constexpr int kBlockChannels = 64;

@@ -18,7 +18,7 @@ inline constexpr std::uint8_t kMacroDynamic = 1;  // which sequences run, at whi
 // The 32 stored looks of the fountain. Saved with the sequencer file and the ".set" file, all
 // but the names.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct MacroTables {
     template <typename T>
     using PerMacro = std::array<T, kMacroCount>;

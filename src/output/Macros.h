@@ -22,7 +22,7 @@ enum class MacroLabelLook : std::uint8_t { Idle, Writing, Reading };
 
 // The controls of the output window's "Macros" page as the logic reads and writes them.
 //
-// Thread: owner thread. Allocates when texts change.
+// Thread: the engine. Allocates when texts change.
 struct MacroPage {
     std::uint8_t rgModeMacro = kMacroStatic;  // "Macros ": the type the next recording stores
     bool chkEnableRecord = false;             // "Enable Record"
@@ -57,7 +57,7 @@ struct MacroContext {
 
 // The macro operations of the "Macros" page. A macro number above 31 means macro 31.
 //
-// Thread: owner thread. Allocate only for the label texts.
+// Thread: the engine. Allocate only for the label texts.
 
 // Records macro `macro` (0..31) as the chosen type: the manual levels of every channel and, for
 // both types, the run mode and current scene of every sequence, with the name field's text.

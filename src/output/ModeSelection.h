@@ -21,7 +21,7 @@ constexpr bool modeReadsSequencer(std::uint8_t mode) {
 // Marks the channels 1..channelCount that a sequence 0..lastSequence with a run mode other than
 // OFF links, reading only the blocks of each row that `index` names.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void markDrivenChannels(DrivenChannels& driven, const SequencerLinks& links, const LinkIndex& index,
                         int lastSequence, int channelCount);
 
@@ -29,7 +29,7 @@ void markDrivenChannels(DrivenChannels& driven, const SequencerLinks& links, con
 // 1..ChannelCount for the fountain mode, into `FirstFrame`. A channel no running sequence drives
 // keeps its value in the sequencer modes; FILE and unknown modes hold the whole frame.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void CarryModeFontanToFirst(ChannelSpace& space, std::uint8_t mode, const DrivenChannels& driven);
 
 }  // namespace wl

@@ -33,7 +33,7 @@ struct MonitorSequencerView {
 
 // The buffer the output cycle fills for the channel monitor, and the monitor's choices.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct MonitorFeed {
     std::array<std::uint8_t, kUniverseSize + 1> MonitorBuf{};  // index 1..512
     bool MonitorNewData = false;  // raised by each fill, lowered by the monitor when it draws
@@ -45,7 +45,7 @@ struct MonitorFeed {
 // "bValve" has an address only for the 256 sequences: in universe 1 entries 257..512 keep their
 // values, in the other universes every entry shows 0.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void fillMonitor(MonitorFeed& feed, const ChannelSpace& space, const MonitorSequencerView& seq);
 
 }  // namespace wl

@@ -13,7 +13,7 @@ enum class DmxWiev : std::uint8_t { Off, Dmx, Percent, Hz };
 
 // The "Output" column of the "Static" page: the level sent on each of its 25 rows.
 //
-// Thread: owner thread. Every label stays within 15 bytes, so refreshing never allocates.
+// Thread: the engine. Every label stays within 15 bytes, so refreshing never allocates.
 struct OutputColumn {
     static constexpr int kRows = 25;
     static constexpr int kCyclesPerRefresh = 11;

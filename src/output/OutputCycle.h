@@ -40,7 +40,7 @@ struct CycleSources {
 // have sent the universes, it feeds the monitors and keeps the statistics. Every step works in
 // place on preallocated frames.
 //
-// Thread: owner thread. Never allocates or locks after construction.
+// Thread: the engine. Never allocates or locks after construction.
 class OutputCycle {
   public:
     OutputCycle();

@@ -20,7 +20,7 @@ using LinkRow = std::array<std::uint8_t, kChannelCount>;
 // of every sequence (0 = OFF) and its link row, one entry per sequence in both, and the count of
 // link edits.
 //
-// Thread: owner thread. Views only.
+// Thread: the engine. Views only.
 struct SequencerLinks {
     std::span<const std::uint8_t> SeqJob;
     std::span<const LinkRow> LinkMask;

@@ -5,7 +5,7 @@ namespace wl {
 // What the DMX side and the mode changes ask of the music show's player and track view. The
 // music-show window carries each request out and lowers it; until then it stays raised.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct ShowRequests {
     // Selection and loop section (LoopStartTick, LoopEndTick, LoopStartPix, LoopEndPix) to 0.
     bool clearTrackSelection = false;

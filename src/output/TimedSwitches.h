@@ -16,7 +16,7 @@ inline constexpr int kSwitchCount = 4;  // A..D
 // The four timed switches and the light time: what the clock checks found, the "Manual"
 // buttons, and the indicators of the "Switchs" page.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct SwitchState {
     std::array<bool, kSwitchCount> SwitchOn{};
     bool LightTimeOn = false;

@@ -52,7 +52,7 @@ void UsbLink::CloseUsbDevise() {
         thread_.join();
         stopRequested_.store(false, std::memory_order_relaxed);
     }
-    // The link thread is gone (or never ran): the owner thread finishes the link's side.
+    // The link thread is gone (or never ran): the main thread finishes the link's side.
     machine_.CloseUsbDevise();
     publishStatus();
 }

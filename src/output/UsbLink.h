@@ -19,7 +19,7 @@ class FtdiDriver;
 
 // Threaded: the driver calls run on a link thread of their own, so a write that blocks for its
 // time-out or an unplugged board never holds up the output cycle. Synchronous: the link's steps
-// run on the owner thread right after each frame is handed over; used with the virtual clock,
+// run on the main thread right after each frame is handed over; used with the virtual clock,
 // which runs show time faster than any link thread would follow, and in tests.
 enum class UsbLinkMode { Threaded, Synchronous };
 
@@ -34,7 +34,7 @@ struct UsbIndicator {
 // The DMX output's link to the USB interface board. Each output cycle hands it universes A to D
 // and returns at once; the link counts, opens and polls the board and writes the packets.
 //
-// Thread: owner thread for every member. SendToUsb never allocates, locks or waits. The link
+// Thread: the engine for every member. SendToUsb never allocates, locks or waits. The link
 // thread (threaded mode) allocates only while the state's texts grow.
 class UsbLink {
   public:

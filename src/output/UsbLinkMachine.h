@@ -25,7 +25,7 @@ struct UsbFrame {
 // UsbStatusText saying why; the next frame tries again. While no board is present every frame
 // counts the boards and tries to open the first; a board that is not there is no failure.
 //
-// Thread: the USB link thread (or the owner thread in the synchronous mode). Never allocates
+// Thread: the USB link thread (or the engine in the synchronous mode). Never allocates
 // once the texts have their size.
 class UsbLinkMachine {
   public:

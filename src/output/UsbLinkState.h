@@ -8,7 +8,7 @@
 namespace wl {
 
 // Everything the USB link knows about the board. The link thread owns one copy and hands the
-// owner thread snapshots of it.
+// main thread snapshots of it.
 //
 // Thread: whoever owns the copy. Plain data.
 struct UsbLinkState {

@@ -26,7 +26,7 @@ std::string viewerBlockName(const std::string& prefix, int block);
 // cycle as hex text (see ViewerText.h). Block 0 holds the spectrum, blocks 1..8 universes A..H.
 // The viewer reads them at its own pace, without handshake; it may see a text half rewritten.
 //
-// Thread: owner thread. SendTo3D never allocates or locks; switching on and off allocates.
+// Thread: the engine. SendTo3D never allocates or locks; switching on and off allocates.
 class ViewerLink {
   public:
     static constexpr const char* kDefaultPrefix = "/Wavelumina3D";

@@ -14,7 +14,7 @@ struct AudioSetup {
     // --audio null: never open a sound card.
     bool silent = false;
     // The scheduler runs on the virtual clock (--virtual-clock): a sound card could not keep
-    // its pace, so the silent output plays on that clock and decodes on the owner thread.
+    // its pace, so the silent output plays on that clock and decodes on the main thread.
     bool virtualClock = false;
     // The scheduler's clock in milliseconds, which paces the silent output.
     std::function<std::int64_t()> clockMillis;
@@ -32,7 +32,7 @@ struct AudioChoice {
 // output with the reason in `report`; --audio null and the virtual clock choose the silent
 // output at once.
 //
-// Thread: the owner thread, at start-up. Allocates; opening the sound card may take a moment.
+// Thread: the main thread, at start-up. Allocates; opening the sound card may take a moment.
 AudioChoice chooseAudioBackend(const AudioSetup& setup);
 
 }  // namespace wl

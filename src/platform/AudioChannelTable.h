@@ -22,7 +22,7 @@ namespace wl {
 //
 // Thread: `add*` and `release` on any thread (they lock the table against each other);
 // `playing` and `decoding` on the thread that holds the channel; `forEachPlaying` on the output
-// and decoder threads (each with its own pass) or on the owner thread (without one). Adding
+// and decoder threads (each with its own pass) or on the main thread (without one). Adding
 // allocates; finding and walking never allocate or lock.
 class AudioChannelTable {
   public:

@@ -12,7 +12,7 @@ class AudioChannelTable;
 // sleeps while every ring is full or at its end, until a channel is added, sought or played, or
 // the output frees a block.
 //
-// Thread: constructed and destroyed on the owner thread. Allocates only its thread.
+// Thread: constructed and destroyed on the main thread. Allocates only its thread.
 class AudioDecoderThread {
   public:
     explicit AudioDecoderThread(AudioChannelTable& table);

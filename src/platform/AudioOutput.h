@@ -10,7 +10,7 @@ class AudioChannelTable;
 // Where the playing channels are heard: a sound device that takes frames on a thread of its own,
 // or a silent output that counts them off a clock.
 //
-// Thread: owner thread for every member.
+// Thread: main thread for every member.
 class AudioOutput {
   public:
     virtual ~AudioOutput() = default;

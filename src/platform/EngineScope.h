@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+
 namespace wl {
 
 // Marks the stretch in which the calling thread holds the engine lock: while a task of the
@@ -16,6 +18,8 @@ class EngineScope {
 
     // Whether the calling thread is inside the engine now.
     static bool active();
+    // Debug builds stop where the tables are reached from outside the engine.
+    static void expectActive() { assert(active()); }
 };
 
 }  // namespace wl

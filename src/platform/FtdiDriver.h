@@ -18,7 +18,7 @@ inline constexpr FtStatus kFtInvalidParameter = 6;
 // The driver of the USB DMX interface board: the seven calls the link makes, each one blocking
 // call returning a status. A handle names one opened board; 0 is never a valid handle.
 //
-// Thread: the USB link thread only (or the owner thread while no link thread runs). The real
+// Thread: the USB link thread only (or the engine while no link thread runs). The real
 // driver may allocate in `listDeviceCount` and `open`; writes never allocate.
 class FtdiDriver {
   public:

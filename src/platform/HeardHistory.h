@@ -13,7 +13,7 @@ namespace wl {
 // them, so the analysis can read what is being heard. Each frame is one atomic word.
 //
 // Thread: `add` and `publish` on the consumer thread (device callback or paced output); `count`
-// and `copy` on the owner thread. Never allocates or locks.
+// and `copy` on the main thread. Never allocates or locks.
 class HeardHistory {
   public:
     static constexpr std::uint64_t kFrames = 16384;

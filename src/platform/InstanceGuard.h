@@ -10,7 +10,7 @@ namespace wl {
 // copy runs is decided by an exclusive lock on that block, which the system drops when the
 // process ends in any way, so a crashed copy never keeps the next one from starting.
 //
-// Thread: owner thread. Allocates only at construction.
+// Thread: main thread. Allocates only at construction.
 class InstanceGuard {
   public:
     enum class Outcome {

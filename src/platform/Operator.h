@@ -20,7 +20,7 @@ struct Question {
 // Everything the system asks or tells the person at the fountain. The desktop shows message
 // boxes and file dialogs; headless runs log the text and take the safe answer; tests script it.
 //
-// Thread: owner thread. Implementations may allocate and may block until the operator answers.
+// Thread: main thread. Implementations may allocate and may block until the operator answers.
 class Operator {
   public:
     virtual ~Operator() = default;

@@ -11,10 +11,10 @@ namespace wl {
 // long as the scheduler takes to run a minute of tasks). Positions, ends and the analysis come
 // from the decoded frames, as with a sound card.
 //
-// Thread: owner thread. Never allocates after construction.
+// Thread: main thread. Never allocates after construction.
 class PacedAudioOutput final : public AudioOutput {
   public:
-    // `nowMillis`: the pacing clock. `decodeInline`: decode on the owner thread when a ring runs
+    // `nowMillis`: the pacing clock. `decodeInline`: decode on the main thread when a ring runs
     // dry (for the virtual clock) instead of on a decoder thread.
     PacedAudioOutput(std::function<std::int64_t()> nowMillis, bool decodeInline);
 

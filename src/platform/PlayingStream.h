@@ -48,7 +48,7 @@ struct HandOver {
 // A seek is a new generation: blocks of older generations are thrown away unheard.
 //
 // Thread: producer members on the decoder thread (or on the consumer's thread when decoding
-// inline); consumer members on the output's thread; owner members on the owner thread. Never
+// inline); consumer members on the output's thread; owner members on the main thread. Never
 // allocates or locks after construction.
 class PlayingStream {
   public:

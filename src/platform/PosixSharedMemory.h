@@ -9,7 +9,7 @@ namespace wl {
 
 // Shared memory through POSIX shm_open and mmap; the blocks live under /dev/shm.
 //
-// Thread: owner thread. Allocates only for failure texts.
+// Thread: main thread. Allocates only for failure texts.
 class PosixSharedMemory final : public SharedMemory {
   public:
     Opened createOrOpen(const std::string& name, std::size_t size) override;

@@ -13,7 +13,7 @@ namespace wl {
 //
 // Tasks are registered once (at window or subsystem creation) and then started, stopped and
 // re-timed as often as needed. Periodic tasks are re-armed from their own deadline, so they never
-// drift; a task that finds its next deadline already past (the owner thread was held up) is run
+// drift; a task that finds its next deadline already past (the main thread was held up) is run
 // once, counted as an overrun and re-armed on its grid after the present time. Tasks due at the
 // same moment run in the order they were registered.
 //
@@ -21,7 +21,7 @@ namespace wl {
 // of tests and simulations (each task runs at its own deadline), `runDue` for a real clock (every
 // due task runs once at the given time).
 //
-// Thread: owner thread only. Allocates in `addTask`; starting, stopping, re-timing and running
+// Thread: the engine only. Allocates in `addTask`; starting, stopping, re-timing and running
 // tasks never allocate.
 class Scheduler {
   public:

@@ -13,7 +13,7 @@ namespace wl {
 // callback mixes the playing channels. Heard positions are stamped with the machine's monotonic
 // clock; a frame handed over is taken to reach the speakers one device buffer later.
 //
-// Thread: owner thread; the mixing runs on SDL's audio thread. Allocates in `start` only.
+// Thread: main thread; the mixing runs on SDL's audio thread. Allocates in `start` only.
 class SdlAudioOutput final : public AudioOutput {
   public:
     static constexpr int kRate = 44100;

@@ -8,7 +8,7 @@ namespace wl {
 
 // Named blocks of memory that another program on the machine can map too.
 //
-// Thread: owner thread. Implementations allocate only for failure texts.
+// Thread: main thread. Implementations allocate only for failure texts.
 class SharedMemory {
   public:
     using Handle = int;

@@ -8,10 +8,10 @@
 
 namespace wl {
 
-// Turns SIGINT and SIGTERM into a call on the owner thread's event loop, so a service manager or
+// Turns SIGINT and SIGTERM into a call on the main thread's event loop, so a service manager or
 // Ctrl+C closes the program the same way the main window's close does.
 //
-// Thread: construct and receive on the owner thread; the signal handler itself only writes one
+// Thread: construct and receive on the main thread; the signal handler itself only writes one
 // byte to a pipe. One instance per process.
 class ShutdownSignals : public QObject {
   public:

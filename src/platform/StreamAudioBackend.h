@@ -22,7 +22,7 @@ enum AudioErrorCode : int {
 
 // The sound system: music files decoded by their libraries, heard through an output (a sound
 // card, or the silent output paced by the program's clock). Playing channels decode ahead on a
-// decoder thread (or, for an output on the virtual clock, on the owner thread when needed) into
+// decoder thread (or, for an output on the virtual clock, on the main thread when needed) into
 // lock-free rings that the output takes from; the heard position comes from what the output
 // says it handed over and when.
 //

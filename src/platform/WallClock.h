@@ -22,7 +22,7 @@ struct LocalTime {
 // The source of the time of day. Injected everywhere the system reads the clock, so tests and
 // simulations decide what time it is.
 //
-// Thread: owner thread. Never allocates.
+// Thread: main thread. Never allocates.
 class WallClock {
   public:
     virtual ~WallClock() = default;

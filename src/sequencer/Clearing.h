@@ -11,7 +11,7 @@ namespace wl {
 // first has its question here: the window asks it (a warning with Yes and No; closing the box is
 // No) and calls the command only on Yes.
 //
-// Thread: owner thread. Never allocates, apart from the window texts.
+// Thread: the engine. Never allocates, apart from the window texts.
 
 // "Clear Current Pattern" (also the creator's clear button): after an undo snapshot, the linked
 // range of the pattern's scenes becomes 0 and their words the tempo slider value; nothing for a

@@ -8,7 +8,7 @@ namespace wl {
 // Copies and pastes work on the linked range (first, last) of the sequence they touch and never
 // write outside the edited sequence.
 //
-// Thread: owner thread. Never allocates, apart from the window texts.
+// Thread: the engine. Never allocates, apart from the window texts.
 
 // "Copy Pattern": the tempo scope becomes "pattern" (as its button does), then the pattern's
 // scenes and the scene after it (never scene 255) with their words, channels first..last.

@@ -9,7 +9,7 @@ namespace wl {
 
 // The tools that rewrite control words of the edited sequence.
 //
-// Thread: owner thread. Allocates (questions and window texts).
+// Thread: the engine. Allocates (questions and window texts).
 
 // The commands of the context menus and of the "Set Control Line " shapes.
 enum class ControlCommand {

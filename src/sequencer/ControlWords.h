@@ -34,7 +34,7 @@ struct SceneRange {
 // nearest boundary after it within 254 (254 when there is none, and always 254 from scene 253
 // on). The scene itself is not tested.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 SceneRange PatternAround(const SequencerStore& store, int seq, int scene);
 
 // "Seq=001  Beg=01>Fin=255 Lng=255" for the edited sequence and the pattern range of the store.

@@ -12,7 +12,7 @@ namespace wl {
 // per row), one scene per column. The window maps its mouse events to area cells and calls these;
 // every write stays inside the edited sequence, whatever the cell.
 //
-// Thread: owner thread. Allocates only the window texts.
+// Thread: the engine. Allocates only the window texts.
 
 enum class DrawingArea { Channels, Rgb };
 

@@ -11,7 +11,7 @@ namespace wl {
 // a pump level that playback publishes on one DMX channel. Light influence: the valves of a
 // playing sequence switch lights (written by playback).
 //
-// Thread: owner thread. The table computation never allocates; the handlers write window texts.
+// Thread: the engine. The table computation never allocates; the handlers write window texts.
 
 // `influenceCount`: the pump level for `openValves` open valves of `valveCount`, each worth
 // at least `minPump`; 0 with no valve open, at most 255.

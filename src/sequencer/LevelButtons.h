@@ -10,7 +10,7 @@ namespace wl {
 // The pen level and the six level buttons "255", "196", "160", "127", "64", "0" of the channel
 // area, with the "Set Level " panel that edits a button's level.
 //
-// Thread: owner thread. Allocates the button captions.
+// Thread: the engine. Allocates the button captions.
 
 inline constexpr int kPenLevelSetting = 81;
 inline constexpr int kLevelButtons = 6;

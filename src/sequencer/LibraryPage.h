@@ -7,7 +7,7 @@ namespace wl {
 // The library page ("Area Lib"): a small scene editor for channels 0..15 of the edited sequence,
 // meant for moving heads.
 //
-// Thread: owner thread. Allocates (the scene label).
+// Thread: the engine. Allocates (the scene label).
 
 inline constexpr int kLibraryChannels = 16;
 

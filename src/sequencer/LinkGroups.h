@@ -10,7 +10,7 @@ namespace wl {
 // The "Area of Link" page: a grid of 26 channels by 16 sequences of link check boxes, and group
 // commands on the sequences of the selected columns.
 //
-// Thread: owner thread. Allocates (texts, questions).
+// Thread: the engine. Allocates (texts, questions).
 
 // A grid check box (`onCheckGroup`): after an undo snapshot the link of the column's sequence and
 // the row's channel becomes `checked`.

@@ -9,7 +9,7 @@ namespace wl {
 // 254 and 255) of the edited sequence: the figure creator, the two rainbows and the three
 // transformations. Each takes an undo snapshot first.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 
 // "The Creator of Figures for Patterns", opened from the channel area (`SpeedButtonValveCreator`)
 // or the RGB area (`SpeedButtonSpoiCreator`), closed by "X".

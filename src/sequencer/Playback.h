@@ -10,7 +10,7 @@ namespace wl {
 // levels for its linked channels into `SeqFrame`, with the scene's pump influence into
 // `InfluenceFrame` and, where enabled, its valves' lights into `LightFrame`.
 //
-// Thread: owner thread (the scheduler's). The tick path never allocates or locks; the window
+// Thread: the engine. The tick path never allocates or locks; the window
 // texts it writes are short enough to stay in place.
 
 // Handler of every `SeqTimer`: ignored unless the sequence is in PLAY; clock-time sources go to

@@ -14,7 +14,7 @@ namespace wl {
 // What the drawing tools of both areas share: writes kept inside the edited sequence, the lamp
 // map of the RGB area, the stepped line, and the press on a row that is not linked.
 //
-// Thread: owner thread. Never allocates, apart from the window texts of `selectOrMarkScene`.
+// Thread: the engine. Never allocates, apart from the window texts of `selectOrMarkScene`.
 
 inline bool insideSequence(int scene, int ch) {
     return scene >= 0 && scene < kSceneCount && ch >= 0 && ch < kSceneChannels;

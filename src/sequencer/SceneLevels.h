@@ -74,7 +74,7 @@ class SceneSaveTap {
 // Save: a save in progress reads the store through a `SceneSaveTap`, which the same writers keep
 // (and `clear`, `swapBlocks` and `fileBytes` too, by setting every sequence aside for it first).
 //
-// Thread: owner thread (the engine). The constructor maps the blocks, and clearing under a
+// Thread: the engine. The constructor maps the blocks, and clearing under a
 // snapshot maps a fresh one; reading, writing, taking and restoring snapshots and swaps never
 // allocate. Never keep `data()` or a scene span across `clear()`, `restoreSnapshot()` or
 // `swapBlocks()`: the block may change.

@@ -72,7 +72,7 @@ struct CreatorOptions {
 // and creator options and the level-edit panel. The pen level and the six remembered levels live
 // in the settings record.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct SceneToolState {
     AreaToolState channelArea;
     AreaToolState rgbArea;

@@ -13,7 +13,7 @@ namespace wl {
 // edited sequence's `PosAreaScrl`, each with its label, name and level in the page's scene, and
 // the naming of channels.
 //
-// Thread: owner thread. Allocates the window texts.
+// Thread: the engine. Allocates the window texts.
 
 struct RowColour {
     std::uint8_t red, green, blue;

@@ -12,7 +12,7 @@ enum class ControlBar { Hidden, Yellow, Red, Green, Blue };
 // The page's scene is `ScrollBarAreaScrScena` of the window; its first row is `PosAreaScrl` of
 // the edited sequence.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct ScrollAreaState {
     static constexpr int kRows = 21;
 

@@ -10,7 +10,7 @@ class Scheduler;
 
 // Choosing the edited sequence and its run mode and clock source; the sequencer window's creation.
 //
-// Thread: owner thread. Allocates (window texts; the timers at creation).
+// Thread: the engine. Allocates (window texts; the timers at creation).
 
 // The sequencer window's creation: the 256 `SeqTimer`s (300 ms, enabled), the undo burst timer,
 // every influence value 255, and the sequence remembered in the settings selected.

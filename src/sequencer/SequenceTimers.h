@@ -12,7 +12,7 @@ namespace wl {
 // They exist from the sequencer window's creation on, start at 300 ms and enabled, and are never
 // disabled by playback; only their intervals change. Before `create` every call is a no-op.
 //
-// Thread: owner thread. Allocates in `create` only.
+// Thread: the engine. Allocates in `create` only.
 class SequenceTimers {
   public:
     static constexpr int kCreationIntervalMs = 300;

@@ -46,7 +46,7 @@ struct SequenceClip {
 
 // The sequencer window's clipboards; they keep their content until the next copy.
 //
-// Thread: owner thread. Allocates at construction only (2 MiB).
+// Thread: the engine. Allocates at construction only (2 MiB).
 struct SequencerClipboards {
     BlockClip block;
     SceneClip scene;

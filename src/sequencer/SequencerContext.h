@@ -13,7 +13,7 @@ class WallClock;
 // What the sequencer's playback and its window handlers work on. The system holds one; tests
 // build one from the parts they need.
 //
-// Thread: owner thread. Holds references only.
+// Thread: the engine. Holds references only.
 struct SequencerContext {
     SequencerStore& store;
     ChannelSpace& channels;

@@ -64,7 +64,7 @@ using Name = std::array<char, kNameLength>;  // raw bytes, space padded, no term
 // The playback engine steps through it, the sequencer window edits it, the output cycle and the
 // track playback read and write parts of it, the sequencer file stores most of it.
 //
-// Thread: owner thread. Plain data apart from the scene levels (see SceneLevels); allocates only
+// Thread: the engine. Plain data apart from the scene levels (see SceneLevels); allocates only
 // at construction and when the levels are cleared under an undo snapshot. Not copyable.
 struct SequencerStore {
     SceneLevels SceneStore;  // level of every channel of every scene, index sceneIndex()

@@ -54,7 +54,7 @@ struct LinkPageState {
 // operator left them and writes the texts the window shows; `notify` asks the window to redraw
 // the edited sequence.
 //
-// Thread: owner thread. Texts on the playback path are at most 15 characters and never allocate.
+// Thread: the engine. Texts on the playback path are at most 15 characters and never allocate.
 // Allocates the clipboards and the undo copy of the small tables at construction.
 struct SequencerWindowState {
     static constexpr int kMinTempo = 50;

@@ -8,7 +8,7 @@ namespace wl {
 // The tempo tools and scene selection of the sequencer window, on the edited sequence
 // (`ScrollBarNombSeq`).
 //
-// Thread: owner thread. Allocates the window texts.
+// Thread: the engine. Allocates the window texts.
 
 // `SetFulltimersMode`: recomputes `PatternFirst`/`PatternLast` for the tempo scope, writes the
 // tempo slider value into the scene times of that scope while "Rec" is on, sets the edited

@@ -21,7 +21,7 @@ struct SequencerContext;
 // sequence by the store's writers (SceneLevels), plus the links, control words and run modes,
 // which are small enough to copy whole when the burst begins.
 //
-// Thread: owner thread (the engine). Allocates the copy of the small tables at construction and
+// Thread: the engine. Allocates the copy of the small tables at construction and
 // the burst timer at `createTimer`; taking, extending and restoring a snapshot never allocate.
 class SequencerUndo {
   public:

@@ -13,7 +13,7 @@ inline constexpr std::uint8_t kResetKeyScene = 255;
 // The keyboard kits: for each of 8 kit groups 256 key slots, each with the sequence, scene, mode
 // and assignment marker the key records into the current track.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct KeyKits {
     std::array<std::uint8_t, kKitSlots> KeySeq{};
     std::array<std::uint8_t, kKitSlots> KeyScene{};

@@ -16,7 +16,7 @@ using PerShedEntry = std::array<std::uint8_t, kShedEntries>;
 
 // The 32 entries of the schedule, one table per field.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct ScheduleTables {
     std::array<Name, kShedEntries> ShedNames{};
     std::array<ShedPath, kShedEntries> ShedFiles{};  // show list or track file of the entry

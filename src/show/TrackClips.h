@@ -11,7 +11,7 @@ namespace wl {
 // The clipboard of track names and anticipations, kept with the sequencer file so that a show's
 // track labels can be carried to another track file.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct TrackClips {
     std::array<Name, kTrackCount> TrackNameClip{};
     std::array<std::uint8_t, kTrackCount> TrackAdvanceClip{};

@@ -27,7 +27,7 @@ inline constexpr std::uint8_t kResetSweep = 128;
 
 // One byte per slot of every track: slot s of track t at t x 16301 + s.
 //
-// Thread: owner thread. Allocates at construction only.
+// Thread: the engine. Allocates at construction only.
 class TrackPlane {
   public:
     TrackPlane() : bytes_(kPlaneBytes, 0) {}
@@ -63,7 +63,7 @@ enum class TrackParam : int {
 
 // The 4096-byte parameter block of the track file, kept as the raw bytes the file holds.
 //
-// Thread: owner thread. Plain data.
+// Thread: the engine. Plain data.
 struct TrackParams {
     std::array<std::uint8_t, kTrackParamsBytes> bytes{};
 
@@ -74,7 +74,7 @@ struct TrackParams {
 // The music show's tracks: five record planes, four spare planes the file keeps, the per-track
 // properties and the parameter block, with the text header of the track file.
 //
-// Thread: owner thread. Allocates at construction only (about 9.4 MB of planes).
+// Thread: the engine. Allocates at construction only (about 9.4 MB of planes).
 struct TrackStore {
     std::array<char, kTrackHeaderBytes> Header{};
     std::array<Name, kTrackCount> TrackNames{};

@@ -11,7 +11,7 @@ class Operator;
 
 // Reports internal failures to the operator and the event log.
 //
-// Thread: owner thread. Allocates (message texts).
+// Thread: the engine. Allocates (message texts).
 class ErrorReporter {
   public:
     ErrorReporter(EventLog& log, Operator& op) : log_(log), operator_(op) {}

@@ -8,7 +8,7 @@ struct SettingsRecord;
 // windows expect (window positions, wheel sensitivity, master jet level, light times, inverter
 // button levels, one spot per universe). Every flag is 0.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void ResetSettingsRecord(SettingsRecord& settings);
 
 }  // namespace wl

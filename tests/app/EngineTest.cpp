@@ -90,7 +90,7 @@ TEST_F(ThreadedEngineTest, AMessageFromATaskWaitsForTheOwnerThreadWhileTheShowGo
     });
     engine.start();
     spinUntil([&] { return cycles() >= 30; });
-    EXPECT_TRUE(te.op.shown.empty()) << "nothing reaches the operator off the owner thread";
+    EXPECT_TRUE(te.op.shown.empty()) << "nothing reaches the operator off the main thread";
     engine.deliverPosted();
     ASSERT_EQ(te.op.shown.size(), 1u);
     EXPECT_EQ(te.op.shown[0].text, "from the engine");

@@ -1,5 +1,5 @@
 // The output cycle, the sequence timers and the other timers of a running show must never
-// allocate: an allocation on the owner thread can stall a 10 ms cycle. This test counts every
+// allocate: an allocation on the main thread can stall a 10 ms cycle. This test counts every
 // allocation made while a busy show runs on the virtual clock.
 
 #include <gtest/gtest.h>

@@ -106,7 +106,7 @@ TEST_F(OutputTimersTest, TheStatusLineShowsTheFrameRateAndLateCycles) {
     ts->scheduler.advance(2000);
     EXPECT_NE(headlessStatusLine(*ts).find("output 100 fps, late cycles 0"), std::string::npos)
         << headlessStatusLine(*ts);
-    // The owner thread held up for 35 ms: the cycle runs once, late.
+    // The main thread held up for 35 ms: the cycle runs once, late.
     ts->scheduler.runDue(ts->scheduler.now() + 35);
     ts->scheduler.runDue(ts->scheduler.now() + 5);
     EXPECT_EQ(ts->output.statistics.lateCycles, 1U);

@@ -21,7 +21,7 @@ namespace {
 class ProjectFilesTest : public ::testing::Test {
   protected:
     explicit ProjectFilesTest(EngineMode mode = EngineMode::Synchronous) : te(mode) {
-        MainFormCreate(te.system());
+        te.engine->edit(MainFormCreate);
     }
 
     test::TestEngine te;

@@ -53,11 +53,12 @@ struct TestPlatform {
     SystemSetup setup;
 };
 
-// A System on the test platform.
+// A System on the test platform. The test's own thread plays the engine for its whole life.
 struct TestSystem : TestPlatform {
     explicit TestSystem(std::string guard = uniqueGuardName(), FtdiDriver* board = nullptr);
     ~TestSystem();
 
+    EngineScope insideTheEngine;
     std::unique_ptr<System> system;
 
     System& operator*() { return *system; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,36 @@ TEST_F(SchedulerTest, ManyTasksStayInDeadlineOrder) {
     }
     for (auto id : ids) expected += scheduler.runs(id);
     EXPECT_EQ(trace.size(), expected);
+}
+
+TEST_F(SchedulerTest, DrivingTheClockFromInsideATaskRunsNothingAndIsCounted) {
+    int runs = 0;
+    const auto nested = scheduler.addTask("nested", 10, [&] {
+        ++runs;
+        scheduler.advance(100);
+        scheduler.runDue(scheduler.now() + 100);
+    });
+    scheduler.start(nested);
+    scheduler.advance(30);
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(scheduler.refusedReentries(), 6u);
+    EXPECT_EQ(scheduler.now(), 30);
+}
+
+TEST_F(SchedulerTest, TheLongestRunNamesTheTaskThatTookLongest) {
+    const auto quick = add("quick", 10);
+    const auto slow = scheduler.addTask("slow", 10, [] {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(2);
+        while (std::chrono::steady_clock::now() < until) {
+        }
+    });
+    scheduler.start(quick);
+    scheduler.start(slow);
+    scheduler.advance(10);
+    const Scheduler::TaskRun longest = scheduler.takeLongestRun();
+    EXPECT_EQ(longest.task, slow);
+    EXPECT_GE(longest.nanoseconds, 2'000'000);
+    EXPECT_EQ(scheduler.takeLongestRun().nanoseconds, 0) << "taking it forgets it";
 }
 
 }  // namespace

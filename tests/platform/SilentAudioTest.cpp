@@ -1,5 +1,5 @@
 // The silent output on the virtual clock: songs "play" at exactly the clock's pace, decoded on
-// the owner thread, with the same positions, ends and readings a sound card gives.
+// the main thread, with the same positions, ends and readings a sound card gives.
 
 #include <gtest/gtest.h>
 #include <sndfile.h>

@@ -17,8 +17,12 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() { createWindows(system, windows); }
-    ~MainWindowTest() override { destroyWindows(system); }
+    MainWindowTest() {
+        te.engine->edit([this](System& s) { createWindows(s, windows); });
+    }
+    ~MainWindowTest() override {
+        te.engine->edit([](System& s) { destroyWindows(s); });
+    }
 
     MainWindow* main() const { return static_cast<MainWindow*>(windows.window(WindowId::Main)); }
     QToolButton* button(const char* name) const { return main()->findChild<QToolButton*>(name); }

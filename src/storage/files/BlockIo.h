@@ -33,25 +33,25 @@ std::int64_t blockOffset(const Layout& layout, const char* name);
 // Stops at the first block that cannot be read whole; the blocks before it keep what they read.
 // Returns the reason of the failure, empty on success.
 //
-// Thread: owner thread. Never allocates apart from the failure text and skipped blocks.
+// Thread: the engine. Never allocates apart from the failure text and skipped blocks.
 std::string readBlocks(QIODevice& file, const Layout& layout, ShowTables& tables);
 
 // Copies the layout's blocks from `bytes`, laid out as in the file, into their tables.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void copyBlocksFrom(std::span<const std::byte> bytes, const Layout& layout, ShowTables& tables);
 
 // Copies the tables of the layout's blocks, as far as each block reaches, from one set of tables
 // to another, leaving out the block named `except`.
 //
-// Thread: owner thread of both sets. Never allocates.
+// Thread: the engine, for both sets. Never allocates.
 void copyBlockTables(const Layout& layout, ShowTables& from, ShowTables& to,
                      std::string_view except);
 
 // Writes the layout's blocks to `path` atomically: the previous file stays whole until the new
 // one is complete. Returns the reason of the failure, empty on success.
 //
-// Thread: owner thread. Allocates (file handles, failure text).
+// Thread: the engine. Allocates (file handles, failure text).
 std::string writeLayoutFile(const std::string& path, const Layout& layout, ShowTables& tables);
 
 // Hands a writer the bytes of one block in pieces: it calls `write` with pieces that add up to

@@ -8,7 +8,7 @@ namespace wl {
 // current tables: scenes of 32 sequences on channels 1-512, 64 names, the links of 64 sequences,
 // the scene control of 32 sequences, and the view positions.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void convertOldSeq(ShowTables& tables);
 
 // Versions 9..11 stored 32 macros of which only the first 16 were ever used; the rest is cleared.

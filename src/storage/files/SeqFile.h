@@ -19,7 +19,7 @@ namespace wl {
 // Reads a sequencer file of any supported version into tables already reset, converting an older
 // layout. Says nothing: the outcome tells what happened.
 //
-// Thread: owner thread (all functions here). Allocates (file handles, texts).
+// Thread: the engine (all functions here). Allocates (file handles, texts).
 ReadOutcome ReadSeqData(const std::string& path, ShowTables& tables);
 
 // Writes the current layout atomically; returns the reason of a failure, empty on success.
@@ -70,7 +70,7 @@ StagedSeqFile StageSeqFile(const std::string& path);
 // file leaves every table as it was; its reason is logged and told. Returns whether the file was
 // installed. The store's previous levels go to `staged`, to be freed with it outside the tables.
 //
-// Thread: owner thread. Quick: no file is read; never allocates apart from the report's texts.
+// Thread: the engine. Quick: no file is read; never allocates apart from the report's texts.
 bool ApplySeqFile(ShowFileSession& session, ShowTables& tables, StagedSeqFile& staged);
 
 // A ".sfr" file read and checked beside the tables: exactly one sequence's 1,053,200 bytes.
@@ -89,7 +89,7 @@ StagedSeqFrame StageSeqFrame(const std::string& path);
 // as a link) and control words. A refused file changes nothing; its reason is logged and told.
 // Returns whether the file was copied.
 //
-// Thread: owner thread. Quick; allocates only the report's texts.
+// Thread: the engine. Quick; allocates only the report's texts.
 bool ApplySeqFrame(ShowFileSession& session, ShowTables& tables, int seq,
                    const StagedSeqFrame& staged);
 

@@ -13,7 +13,7 @@ namespace wl {
 // the file and asks the questions named here, reads a file with `StageSeqFile` or `StageSeqFrame`
 // outside the tables, then calls the command, which installs or writes.
 //
-// Thread: owner thread (the engine). Opening is quick (no file is read); the saves write their
+// Thread: the engine. Opening is quick (no file is read); the saves write their
 // file synchronously and are kept apart so that they can move to a writer of their own.
 
 // "Open file block of sequensers" ("*.seq"), after the file was staged: the file is installed,

@@ -15,7 +15,7 @@ std::string setFilePath(const std::string& programDir);
 // Reads the snapshot into the tables when it has the snapshot's size; returns false (and reads
 // nothing) for any other size. Failures are returned in `failure`.
 //
-// Thread: owner thread (all functions here). Allocates (file handles, texts).
+// Thread: the engine (all functions here). Allocates (file handles, texts).
 bool ReadSetData(const std::string& path, ShowTables& tables, std::string& failure);
 
 // Writes the snapshot atomically; returns the reason of a failure, empty on success.

@@ -14,7 +14,7 @@ struct ShowFileSession;
 // Names match as `getIniValue`/`setIniValue` match them; values are UTF-8 text, trimmed of
 // surrounding blanks when read.
 //
-// Thread: owner thread. Allocates.
+// Thread: the engine. Allocates.
 class IniFile {
   public:
     // Reads the file when it exists; a missing file reads as empty (a first start). A file that
@@ -41,7 +41,7 @@ class IniFile {
     std::string text_;
 };
 
-// Thread: owner thread for everything below. Allocates.
+// Thread: the engine for everything below. Allocates.
 
 // The settings file of the program folder.
 std::string settingsFilePath(const std::string& programDir);

@@ -12,7 +12,7 @@ namespace wl {
 // What the event log and the operator are told about loading and saving the show files, shared by
 // the sequencer, track and snapshot files so that each outcome reads the same for all of them.
 //
-// Thread: owner thread (all functions here). Allocates (texts).
+// Thread: the engine (all functions here). Allocates (texts).
 
 // Names one kind of show file in the reports about it. A kind without older layouts has no
 // `retroWho`, `olderText` and `olderSizes` (null).

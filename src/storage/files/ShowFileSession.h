@@ -14,7 +14,7 @@ class WallClock;
 // files, the version text and start count, and where events and failures go. Built by the owner
 // of that state for one operation.
 //
-// Thread: owner thread (so are the helpers below). Plain references; the helpers allocate texts.
+// Thread: the engine (so are the helpers below). Plain references; the helpers allocate texts.
 struct ShowFileSession {
     const std::string& ProgramDir;  // ends in "/"
     std::string& LastFileSeq;

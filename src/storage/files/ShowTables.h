@@ -33,7 +33,7 @@ inline constexpr std::size_t kReservedBytes = 896;
 // last older file left in them for the whole run; a conversion copies them whole even where that
 // version had no block for them.
 //
-// Thread: owner thread. Allocates at construction only (about 6 MB).
+// Thread: the engine. Allocates at construction only (about 6 MB).
 struct FileOnlyTables {
     FileOnlyTables();
 
@@ -63,7 +63,7 @@ struct ForeignTables {
 
 // Every table a show file moves, wherever it lives. Built for one operation by its owner.
 //
-// Thread: owner thread. Plain references (as are the spans of ForeignTables).
+// Thread: the engine. Plain references (as are the spans of ForeignTables).
 struct ShowTables {
     SequencerStore& sequencer;
     ChannelSpace& channels;
@@ -82,7 +82,7 @@ ForeignTables foreignTablesOf(MacroTables& macros, EffectTable& effects);
 // A whole set of the tables for a program that has no System: the show-file tool, benchmarks and
 // tests.
 //
-// Thread: owner thread. Allocates at construction only (the scene store is reserved, not
+// Thread: the engine. Allocates at construction only (the scene store is reserved, not
 // touched).
 struct OwnedShowTables {
     OwnedShowTables() = default;

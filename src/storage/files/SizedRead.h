@@ -27,7 +27,7 @@ using OldLayoutLookup = const OldLayout* (*)(std::int64_t size);
 // Reads the file at `path` with the current layout when its size is `currentBytes`, else with the
 // older layout of its size. Converting the staging tables is the caller's part.
 //
-// Thread: owner thread. Allocates (file handle, texts).
+// Thread: the engine. Allocates (file handle, texts).
 ReadOutcome readBySize(const std::string& path, const Layout& current, std::int64_t currentBytes,
                        OldLayoutLookup oldLayout, ShowTables& tables);
 

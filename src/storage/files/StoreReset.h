@@ -10,7 +10,7 @@ namespace wl {
 // reset keeps (view positions, clock sources, influences, spares, anticipations of clip tracks
 // 33-64) are left alone; so are the track store and the effects, which have their own resets.
 //
-// Thread: owner thread. Never allocates.
+// Thread: the engine. Never allocates.
 void ResetStore(ShowTables& tables, bool programStart);
 // The same for every table but the scene levels, for a load that brings its levels in a block of
 // their own.

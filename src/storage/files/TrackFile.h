@@ -30,7 +30,7 @@ std::string TrackHeaderText(const std::string& programDir, const std::string& la
 // Reads a track file of any supported version into tables already reset, converting an older
 // layout. Says nothing: the outcome tells what happened.
 //
-// Thread: owner thread (all functions here). Allocates (file handles, texts).
+// Thread: the engine (all functions here). Allocates (file handles, texts).
 ReadOutcome ReadTrackData(const std::string& path, ShowTables& tables);
 
 // Writes the current layout atomically; returns the reason of a failure, empty on success.
