@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ pkg-config make
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   libsndfile1-dev libvorbis-dev libopenmpt-dev libsdl2-dev libkissfft-dev libftdi1-dev
   clang-format
