@@ -99,6 +99,12 @@ class Engine {
     // Returns once every job handed to the file worker before the call has run.
     void waitForFiles();
 
+    // The newest output snapshot the engine published; the main thread only (the one reader).
+    const OutputSnapshot& latestOutput() {
+        system_->published.output.take();
+        return system_->published.output.front();
+    }
+
     // The operator, for windows to ask before they edit (the same one the tables' code reaches).
     Operator& person() { return operator_; }
 

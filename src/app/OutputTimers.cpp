@@ -1,5 +1,6 @@
 #include "app/OutputTimers.h"
 
+#include "app/OutputSnapshot.h"
 #include "app/System.h"
 #include "app/SystemViews.h"
 #include "output/FrameShaping.h"
@@ -46,6 +47,7 @@ void TimerDMXTimer(System& system) {
     system.usbLink.SendToUsb(system.channels.UniverseBuf);
     system.viewerLink.SendTo3D(system.channels.UniverseBuf, system.BandPeak);
     system.output.finishCycle(sources, system.scheduler.now());
+    publishOutput(system);
 }
 
 void tmrCopyFromOptionTimer(System& system) {

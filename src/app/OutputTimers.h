@@ -28,7 +28,7 @@ void createOutputTimers(System& system);
 void stopOutputTimers(System& system);
 
 // One output cycle (`TimerDMXTimer`): compose the frame, hand the universes to the USB link and
-// then the 3D link, then the monitors and statistics.
+// then the 3D link, then the monitors and statistics, and publish the output snapshot.
 //
 // Thread: the engine. Never allocates or locks.
 void TimerDMXTimer(System& system);

@@ -5,6 +5,7 @@
 
 #include "app/MainWindowState.h"
 #include "app/OperatingMode.h"
+#include "app/OutputSnapshot.h"
 #include "app/OutputTimers.h"
 #include "output/ChannelSpace.h"
 #include "output/EffectTable.h"
@@ -136,6 +137,7 @@ class System {
                 CountOpen,  log,         errors,        op,           clock};
     }
     MainWindowState main;
+    PublishedViews published;
 };
 
 }  // namespace wl

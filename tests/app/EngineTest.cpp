@@ -60,6 +60,20 @@ TEST(EngineTest, QuestionsInsideTheEngineAreAnsweredNoWithoutAsking) {
                     .confirm(BoxKind::Warning, "Clear All Valve Tables? "));
 }
 
+TEST(EngineTest, EachOutputCyclePublishesWhatWentOutForTheWindows) {
+    test::TestEngine te;
+    Engine& engine = *te.engine;
+    engine.edit(createOutputTimers);
+    EXPECT_EQ(engine.latestOutput().cycle, 0u);
+    engine.advance(1500);
+    const OutputSnapshot& snapshot = engine.latestOutput();
+    EXPECT_EQ(snapshot.cycle, 150u);
+    EXPECT_EQ(snapshot.showTimeMs, 1500);
+    EXPECT_EQ(snapshot.FountainMode, 5);
+    EXPECT_DOUBLE_EQ(snapshot.intervals.p50Ms, 10.0);
+    EXPECT_EQ(snapshot.universes, engine.edit([](System& s) { return s.channels.UniverseBuf; }));
+}
+
 class ThreadedEngineTest : public ::testing::Test {
   protected:
     ThreadedEngineTest() { createOutputTimers(te.system()); }
